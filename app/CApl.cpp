@@ -1,0 +1,114 @@
+#include "app/CApl.h"
+
+#include "app/Configuracao.h"
+#include "app/Menu.h"
+#include "tutor/Tutor.h"
+#include "view/Painel.h"
+
+namespace {
+
+constexpr const char* TEXTO_PERGUNTA_TUTOR =
+    "Jogar com tutor?\n\n"
+    "Para jogar com a assistência de um tutor remoto escolha SIM.\n"
+    "Para jogar sem tutor escolha NÃO.";
+constexpr const char* TEXTO_SEM_REDE = "Conexão com a rede não foi estabelecida, terminando programa.";
+constexpr const char* TEXTO_SEM_CENA = "Problemas ao iniciar OpenGL";
+
+// The device the scene is first created with, before the first refresh
+// rebuilds its view at the window's real size.
+constexpr int LARGURA_VISTA_INICIAL = 600;
+constexpr int ALTURA_VISTA_INICIAL = 450;
+constexpr MargensLago MARGENS_LAGO{0.68f, 0.15f, 0.08f, 0.08f};
+constexpr float MARGEM_BASE_VISTA = 0.25f;  // the panel's share of the client height
+
+}  // namespace
+
+bool CApl::mInicializa() {
+    // 1. Defaults.
+    periodoPasso = PERIODO_PASSO_PADRAO;
+    passosPartida = 0;
+    tamanhoJanela = TAMANHO_JANELA_PADRAO;
+    personagem = MAE_NATUREZA;
+    personagemColega = PESCADOR;
+    faseSugerida.clear();
+    faseAtual.clear();
+    botaoPressionado = -1;
+    idFimPartida = -1;
+
+    // 2. Tool counters of the default characters (0 until a match reads them).
+    mCarregaFerramentas(personagem, usosFerramentas);
+    mCarregaFerramentas(personagemColega, usosFerramentasColega);
+
+    // 3. With or without a tutor.
+    switch (plataforma().mMensagem(TEXTO_PERGUNTA_TUTOR, "QELP", Icone::PERGUNTA,
+                                   Botoes::SIM_NAO_CANCELAR, Resposta::NAO)) {
+    case Resposta::CANCELAR:
+        return false;
+    case Resposta::SIM:
+        ConectaTutor();
+        if (!gComTutor) {
+            mostraAviso(TEXTO_SEM_REDE);
+            return false;
+        }
+        break;
+    default:
+        break;
+    }
+
+    // 4. Settings.
+    LeConfiguracao(periodoPasso, tamanhoJanela, faseSugerida);
+    faseAtual = faseSugerida;
+    if (gComTutor) tamanhoJanela = TAMANHO_JANELA_PADRAO;
+
+    // 5. The main window.
+    if (!janela.mCriaJanela(menuPrincipal(), TITULO_JANELA, *this)) return false;
+
+    // 6. The 2D layer.
+    if (!tela.mIniciaTela(janela)) return false;
+    janela.mDefineTela(&tela);
+
+    // 7. The panel's pictures.
+    for (const ItemPainel& item : ITENS_PAINEL)
+        if (!tela.mRegistraBitmap(item.arquivo, item.esquerda, item.topo, item.direita, item.base))
+            return false;
+
+    // 8. Nothing shown yet.
+    janela.visivel.fill(0);
+
+    // 9. The 3D scene.
+    if (!cena.mIniciaCena(0, 0, LARGURA_VISTA_INICIAL, ALTURA_VISTA_INICIAL, MARGENS_LAGO)) {
+        mostraAviso(TEXTO_SEM_CENA);
+        return false;
+    }
+
+    // 12. The window draws the 3D view above the panel.
+    janela.mDefineVista3D(0, 0, 0, MARGEM_BASE_VISTA, &cena);
+
+    // 14. Size and place the window.
+    const TamanhoTela telaPrimaria = plataforma().mTamanhoTela();
+    const int tamanho = static_cast<int>(tamanhoJanela);
+    if (gComTutor) {
+        janela.mPosicionaJanela(POSICAO_TOPO, 0, 0, tamanho, tamanho, telaPrimaria);
+        janela.mPostaComando(CMD_CONVERSA);
+    } else {
+        janela.mPosicionaJanela(POSICAO_CENTRO, 0, 0, tamanho, tamanho, telaPrimaria);
+    }
+
+    // 15. Show it.
+    janela.mMostraJanela();
+
+    // 16. The opening screen.
+    mExibeAbertura();
+
+    // 19. The suggested phase; a missing file has been reported and the game runs on.
+    mLeFase(faseSugerida, tabelaFase);
+
+    // 20.
+    return true;
+}
+
+void CApl::mEncerra() {
+    agentes.mLimpa();
+    cena.mLiberaCena();
+    janela.mDestroiJanela();
+}

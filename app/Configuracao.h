@@ -1,0 +1,38 @@
+// The settings file dp/apl.cnf: the step period, the main window's size and
+// the suggested phase file, one per line ("%d\n%d\n%s\n").
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+inline constexpr const char* ARQUIVO_CONFIGURACAO = "./dp/apl.cnf";
+inline constexpr uint32_t PERIODO_PASSO_PADRAO = 130;  // ms
+inline constexpr uint32_t TAMANHO_JANELA_PADRAO = 70;  // % of the screen
+inline constexpr std::size_t MAX_NOME_ARQUIVO = 299;   // characters of a file name
+
+struct Configuracao {
+    uint32_t periodoPasso = PERIODO_PASSO_PADRAO;
+    uint32_t tamanhoJanela = TAMANHO_JANELA_PADRAO;
+    std::string faseSugerida;
+};
+
+// Reads the three items of a settings text over cfg, as "%d %d %s" would:
+// two decimal integers and one word (its first 299 characters). An item that
+// cannot be read leaves its field and those after it unchanged. Integers
+// beyond the 32-bit range are clamped to it; a negative one wraps, as any
+// integer is taken.
+void interpretaConfiguracao(std::string_view texto, Configuracao& cfg);
+
+// The text written to the file.
+std::string formataConfiguracao(uint32_t periodoPasso, uint32_t tamanhoJanela,
+                                const std::string& faseSugerida);
+
+// Reads dp/apl.cnf over the given fields. A file that cannot be opened is no
+// error: nothing is said and the fields keep their values.
+void LeConfiguracao(uint32_t& periodoPasso, uint32_t& tamanhoJanela, std::string& faseSugerida);
+
+// Writes dp/apl.cnf. When it cannot be opened, shows "Arquivo de configuração
+// não encontrado" and then the path, and answers false.
+bool GravaConfiguracao(uint32_t periodoPasso, uint32_t tamanhoJanela,
+                       const std::string& faseSugerida);

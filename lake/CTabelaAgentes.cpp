@@ -1,0 +1,3 @@
+#include "lake/CTabelaAgentes.h"
+
+void CTabelaAgentes::mLimpa() { ativa = 0; }

@@ -1,0 +1,34 @@
+// Reading of whitespace-separated text items the way the settings, phase and
+// parameter files are read: a cursor that takes one decimal integer or one
+// word at a time and stays where it is when an item cannot be read.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The whole content of a text file, or nothing when it cannot be opened
+// as a file (missing, unreadable, a directory).
+std::optional<std::string> leArquivoTexto(const std::string& nome);
+
+class LeituraTexto {
+public:
+    explicit LeituraTexto(std::string_view texto) : resto(texto) {}
+
+    // A decimal integer after leading white space: optional sign, at least
+    // one digit. Beyond the 32-bit range it is clamped to the range.
+    std::optional<int32_t> mLeInteiro();
+
+    // A word after leading white space: the characters up to the next white
+    // space, of which the first maxCaracteres are kept.
+    std::optional<std::string> mLePalavra(std::size_t maxCaracteres);
+
+    // True when only white space is left.
+    bool mFim();
+
+private:
+    void mPulaBrancos();
+
+    std::string_view resto;
+};

@@ -1,0 +1,13 @@
+// The application suites run inside one QApplication on Qt's offscreen
+// platform: windows are created and drawn into, nothing reaches a screen.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplicacao(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,99 @@
+#include "view/CTela2D.h"
+
+#include "app/Plataforma.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr float TAMANHO_NATURAL = -1.0f;  // a right or bottom fraction meaning "natural size"
+
+std::string textoNaoEncontrado(const std::string& arquivo) {
+    return "Arquivo '" + arquivo + "' não encontrado.";
+}
+
+}  // namespace
+
+bool CTela2D::mIniciaTela(CJanela& novaJanela) {
+    mLiberaTela();
+    janela = &novaJanela;
+    if (!janela->mExiste()) {
+        mFalha();
+        return false;
+    }
+    return true;
+}
+
+void CTela2D::mLiberaTela() {
+    for (ItemBitmap& item : itens) item.imagem = QImage();
+}
+
+void CTela2D::mFalha() {
+    mostraAviso("Problemas ao iniciar a tela");
+    mLiberaTela();
+    if (janela) janela->mDestroiJanela();
+}
+
+bool CTela2D::mRegistraBitmap(const std::string& arquivo, float esquerda, float topo,
+                              float direita, float base) {
+    if (quantos >= static_cast<int>(MAX_BITMAPS)) {
+        mFalha();
+        return false;
+    }
+    QImage imagem(QString::fromStdString(arquivo));
+    if (imagem.isNull()) {
+        mostraAviso(textoNaoEncontrado(arquivo));
+        mFalha();
+        return false;
+    }
+    ItemBitmap& item = itens[static_cast<std::size_t>(quantos++)];
+    item.imagem = std::move(imagem);
+    item.arquivo = arquivo.substr(0, MAX_NOME_BITMAP);
+    item.esquerda = esquerda;
+    item.direita = direita;
+    item.topo = topo;
+    item.base = base;
+    return true;
+}
+
+void CTela2D::mRecarregaBitmaps() {
+    for (int i = 0; i < quantos; ++i) {
+        ItemBitmap& item = itens[static_cast<std::size_t>(i)];
+        QImage imagem(QString::fromStdString(item.arquivo));
+        if (!imagem.isNull()) item.imagem = std::move(imagem);
+    }
+}
+
+void CTela2D::mDesenhaBitmap(int i) {
+    if (i == -1) {
+        for (int j = 0; j < quantos; ++j) mDesenhaItem(itens[static_cast<std::size_t>(j)]);
+    } else if (i >= 0 && i < quantos) {
+        mDesenhaItem(itens[static_cast<std::size_t>(i)]);
+    }
+}
+
+void CTela2D::mDesenhaItem(const ItemBitmap& item) {
+    if (!janela || item.imagem.isNull()) return;
+    QImage& destino = janela->mImagem();
+    if (destino.isNull()) return;
+
+    // Client pixels: truncated products of the fractions and the client size.
+    const int largura = destino.width();
+    const int altura = destino.height();
+    const int esquerda = static_cast<int>(item.esquerda * static_cast<float>(largura));
+    const int topo = static_cast<int>(item.topo * static_cast<float>(altura));
+    const int direita = item.direita == TAMANHO_NATURAL
+                            ? esquerda + item.imagem.width()
+                            : static_cast<int>(item.direita * static_cast<float>(largura));
+    const int base = item.base == TAMANHO_NATURAL
+                         ? topo + item.imagem.height()
+                         : static_cast<int>(item.base * static_cast<float>(altura));
+    if (direita <= esquerda || base <= topo) return;
+
+    const QRect retangulo(esquerda, topo, direita - esquerda, base - topo);
+    QPainter pintor(&destino);
+    pintor.setRenderHint(QPainter::SmoothPixmapTransform);
+    pintor.drawImage(retangulo, item.imagem);
+    pintor.end();
+    janela->mMostraImagem(retangulo);
+}
