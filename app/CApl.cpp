@@ -4,6 +4,7 @@
 #include "app/Menu.h"
 #include "tutor/Tutor.h"
 #include "view/Painel.h"
+#include "view/RenderizadorGL.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ constexpr int LARGURA_VISTA_INICIAL = 600;
 constexpr int ALTURA_VISTA_INICIAL = 450;
 constexpr MargensLago MARGENS_LAGO{0.68f, 0.15f, 0.08f, 0.08f};
 constexpr float MARGEM_BASE_VISTA = 0.25f;  // the panel's share of the client height
+constexpr const char* ARQUIVO_FUNDO_CENA = "dp/FUNDOCEN.bmp";
 
 }  // namespace
 
@@ -75,11 +77,19 @@ bool CApl::mInicializa() {
     // 8. Nothing shown yet.
     janela.visivel.fill(0);
 
-    // 9. The 3D scene.
+    // 9. The 3D scene, drawn with OpenGL.
+    cena.mDefineDispositivo(std::make_unique<RenderizadorGL>(&janela));
     if (!cena.mIniciaCena(0, 0, LARGURA_VISTA_INICIAL, ALTURA_VISTA_INICIAL, MARGENS_LAGO)) {
         mostraAviso(TEXTO_SEM_CENA);
         return false;
     }
+
+    // 10. Instances are drawn one over the other, in slot order.
+    for (int quadro = 0; quadro < NUM_QUADROS_TOPO; ++quadro)
+        if (!cena.mZBuffer(quadro, false)) return false;
+
+    // 11. The lake's background picture.
+    if (!cena.mCarregaFundo(ARQUIVO_FUNDO_CENA)) return false;
 
     // 12. The window draws the 3D view above the panel.
     janela.mDefineVista3D(0, 0, 0, MARGEM_BASE_VISTA, &cena);
@@ -99,6 +109,9 @@ bool CApl::mInicializa() {
 
     // 16. The opening screen.
     mExibeAbertura();
+
+    // 18. Lights and models.
+    if (!mCarregaCena()) return false;
 
     // 19. The suggested phase; a missing file has been reported and the game runs on.
     mLeFase(faseSugerida, tabelaFase);

@@ -40,6 +40,10 @@ public:
     // Every message of the main window comes here first.
     void mTrataMensagem(const Mensagem& mensagem) override;
 
+    // --- 3D scene (view/CApl_Cena.cpp)
+    // The lights, then the 17 models; stops at the first that fails.
+    bool mCarregaCena();
+
     // --- control panel (view/CApl_Painel.cpp)
     // usos[k] = character c's k-th NUM_FERRAMENTAS_* value, truncated.
     void mCarregaFerramentas(uint32_t c, std::array<int32_t, NUM_FERRAMENTAS>& usos) const;

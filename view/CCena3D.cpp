@@ -1,5 +1,6 @@
 #include "view/CCena3D.h"
 
+#include "app/Plataforma.h"
 #include "lake/CAgente.h"
 #include "lake/Mensagens.h"
 
@@ -36,25 +37,76 @@ std::optional<float> cruzaTriangulo(Vetor3 origem, Vetor3 direcao, Vetor3 a, Vet
     return distancia;
 }
 
+std::string textoNaoEncontrado(const std::string& arquivo) {
+    return "Arquivo '" + arquivo + "' não encontrado.";
+}
+
+// The frame orientation whose forward axis is direcao and whose up axis is
+// as near to cima as it can be.
+Matriz3 orientacaoOlhando(Vetor3 direcao, Vetor3 cima) {
+    const float tamanho = comprimento(direcao);
+    if (tamanho == 0.0f) return {};
+    const Vetor3 z = direcao * (1.0f / tamanho);
+    Vetor3 y = cima - z * produtoEscalar(cima, z);
+    if (comprimento(y) < 1e-6f) y = std::fabs(z.y) < 0.9f ? Vetor3{0, 1, 0} : Vetor3{1, 0, 0};
+    y = y - z * produtoEscalar(y, z);
+    y = y * (1.0f / comprimento(y));
+    const Vetor3 x = produtoVetorial(y, z);
+    return {{x.x, y.x, z.x, x.y, y.y, z.y, x.z, y.z, z.z}};
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- creation and view
 
+CCena3D::CCena3D() = default;
+CCena3D::~CCena3D() = default;
+
+void CCena3D::mDefineDispositivo(std::unique_ptr<Dispositivo3D> novo) {
+    if (dispositivo) dispositivo->mLibera();
+    dispositivo = std::move(novo);
+}
+
 bool CCena3D::mIniciaCena(int x, int y, int largura, int altura, const MargensLago& novasMargens) {
     mLiberaCena();
-    if (largura <= 0 || altura <= 0) return false;
     margens = novasMargens;
     mDefineVista(x, y, largura, altura);
+    if (dispositivo && !dispositivo->mCria()) return false;
+    if (!mCriaVista(x, y, largura, altura, false)) return false;
     ativa = true;
     return true;
 }
 
 void CCena3D::mLiberaCena() {
+    if (dispositivo) dispositivo->mLibera();
     ativa = false;
+    vistaConstruida = false;
     margens = MargensLago{};
     modelos.fill(Malha{});
     for (auto& grupo : grupos) grupo.fill(Instancia{});
     temporarias.fill(Temporaria{});
+    ambientes.fill(Luz{});
+    direcionais.fill(Luz{});
+    zbuffer.fill(true);
+}
+
+bool CCena3D::mCriaVista(int x, int y, int largura, int altura, bool reaproveita) {
+    if (largura <= 0 || altura <= 0) return false;
+    if (dispositivo) {
+        if (!reaproveita) {
+            if (dispositivo->mTemDispositivo()) {
+                dispositivo->mLiberaDispositivo();
+                return false;
+            }
+            if (!dispositivo->mCriaDispositivo(largura, altura)) return false;
+        }
+        if (!dispositivo->mCriaViewport(largura, altura)) {
+            dispositivo->mLiberaDispositivo();
+            return false;
+        }
+    }
+    mDefineVista(x, y, largura, altura);
+    return true;
 }
 
 void CCena3D::mDefineVista(int x, int y, int largura, int altura) {
@@ -71,11 +123,55 @@ LimitesLago CCena3D::mLimitesLago() const {
     return {meiaAltura, -meiaAltura, MEIA_LARGURA_LAGO, -MEIA_LARGURA_LAGO};
 }
 
-// ---------------------------------------------------------------- models
+// ---------------------------------------------------------------- models, lights and background
 
 bool CCena3D::mCarregaModelo(int m, const std::string& arquivo) {
     if (m < 0 || m >= NUM_MODELOS) return false;
-    return carregaMalhaX(arquivo, modelos[static_cast<std::size_t>(m)]);
+    Malha& malha = modelos[static_cast<std::size_t>(m)];
+    if (!carregaMalhaX(arquivo, malha) || (dispositivo && !dispositivo->mCarregaModelo(m, malha))) {
+        malha = Malha{};
+        mostraAviso(textoNaoEncontrado(arquivo));
+        return false;
+    }
+    return true;
+}
+
+bool CCena3D::mCriaLuz(int tipo, int grupo, Vetor3 direcao, float r, float g, float b) {
+    const std::array<float, 3> cor{r, g, b};
+    if (tipo == LUZ_AMBIENTE) {
+        for (Luz& luz : ambientes) {
+            if (luz.ativa) continue;
+            luz = {true, cor, -1, -1};
+            return true;
+        }
+        return false;
+    }
+    const int slot = mCriaQuadro(grupo);
+    if (slot < 0) return false;
+    // A light's up vector is (dx, dz, dy) for the direction (dx, dy, dz).
+    mSlot(grupo, slot)->quadro.orientacao =
+        orientacaoOlhando(direcao, {direcao.x, direcao.z, direcao.y});
+    for (Luz& luz : direcionais) {
+        if (luz.ativa) continue;
+        luz = {true, cor, grupo, slot};
+        return true;
+    }
+    mRemoveInstancia(grupo, slot);
+    return false;
+}
+
+bool CCena3D::mZBuffer(int quadro, bool ligado) {
+    if (quadro < 0 || quadro >= NUM_QUADROS_TOPO) return false;
+    zbuffer[static_cast<std::size_t>(quadro)] = ligado;
+    return true;
+}
+
+bool CCena3D::mCarregaFundo(const std::string& arquivo) {
+    if (dispositivo && !dispositivo->mCarregaFundo(arquivo)) {
+        mostraAviso(textoNaoEncontrado(arquivo));
+        return false;
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------- instances
@@ -95,24 +191,32 @@ const Instancia& CCena3D::mInstancia(int g, int i) const {
     return slot ? *slot : VAZIA;
 }
 
-int CCena3D::mCriaInstancia(int g, int m, Vetor3 posicao, Vetor3 velocidade, Vetor3 eixo,
-                            float theta) {
-    if (m < 0 || m >= NUM_MODELOS || g < 0 || g >= NUM_GRUPOS) return -1;
-    if (modelos[static_cast<std::size_t>(m)].mVazia()) return -1;
+int CCena3D::mCriaQuadro(int g) {
+    if (g < 0 || g >= NUM_GRUPOS) return -1;
     auto& grupo = grupos[static_cast<std::size_t>(g)];
     for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
         Instancia& slot = grupo[static_cast<std::size_t>(i)];
         if (slot.ocupada) continue;
         slot = Instancia{};
         slot.ocupada = true;
-        slot.modelo = m;
-        slot.quadro.posicao = posicao;
-        slot.quadro.velocidade = velocidade;
-        slot.quadro.eixoRotacao = eixo;
-        slot.quadro.velocidadeRotacao = theta;
         return i;
     }
     return -1;
+}
+
+int CCena3D::mCriaInstancia(int g, int m, Vetor3 posicao, Vetor3 velocidade, Vetor3 eixo,
+                            float theta) {
+    if (m < 0 || m >= NUM_MODELOS || g < 0 || g >= NUM_GRUPOS) return -1;
+    if (modelos[static_cast<std::size_t>(m)].mVazia()) return -1;
+    const int i = mCriaQuadro(g);
+    if (i < 0) return -1;
+    Instancia& slot = *mSlot(g, i);
+    slot.modelo = m;
+    slot.quadro.posicao = posicao;
+    slot.quadro.velocidade = velocidade;
+    slot.quadro.eixoRotacao = eixo;
+    slot.quadro.velocidadeRotacao = theta;
+    return i;
 }
 
 void CCena3D::mRemoveInstancia(int g, int i) {
@@ -231,7 +335,14 @@ void CCena3D::mCriaTemporaria(float vida, int g, int m, Vetor3 posicao, Vetor3 v
     }
 }
 
-// ---------------------------------------------------------------- motion
+// ---------------------------------------------------------------- motion and drawing
+
+void CCena3D::mDesenha(bool rodando) {
+    if (rodando) mMove();
+    if (dispositivo && !dispositivo->mRenderiza(*this)) return;
+    mEnvelheceTemporarias();
+    if (dispositivo) dispositivo->mApresenta(vistaX, vistaY);
+}
 
 void CCena3D::mMove() {
     for (auto& grupo : grupos)

@@ -2,15 +2,18 @@
 // the lake's borders and touches, picking, and the view it is drawn into.
 // This is the scene model in plain C++; the renderer only reads it.
 //
-// Sections: creation and view · models · instances · agents, borders and
-// touches · temporary instances · motion · picking.
+// Sections: creation and view · models, lights and background · instances ·
+// agents, borders and touches · temporary instances · motion and drawing ·
+// picking.
 #pragma once
 
+#include "view/Dispositivo3D.h"
 #include "view/Malha.h"
 #include "view/Matematica3D.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -25,6 +28,12 @@ inline constexpr int GRUPO_SERES = 0;
 inline constexpr int GRUPO_POLUIDORES = 1;
 inline constexpr int GRUPO_LUZES = 2;
 inline constexpr int GRUPO_TEMPORARIAS = 3;
+inline constexpr int QUADRO_RAIZ = 4;         // top frames: the groups 0..3 and the root
+inline constexpr int NUM_QUADROS_TOPO = 5;
+inline constexpr int NUM_LUZES_AMBIENTE = 5;
+
+inline constexpr int LUZ_AMBIENTE = 0;
+inline constexpr int LUZ_DIRECIONAL = 1;
 
 // Fractions of the visible half-height and half-width at which the lake's
 // border lines stand.
@@ -61,6 +70,15 @@ struct Temporaria {
     int slot = 0;
 };
 
+// A light: ambient lights have a colour only; a directional light shines
+// along the forward axis (+z) of its frame, a slot of a group.
+struct Luz {
+    bool ativa = false;
+    std::array<float, 3> cor{0, 0, 0};  // RGB 0..1
+    int grupo = -1;
+    int slot = -1;
+};
+
 struct Escolha {
     int grupo;
     int slot;
@@ -68,18 +86,34 @@ struct Escolha {
 
 class CCena3D {
 public:
-    CCena3D() = default;
+    CCena3D();
+    ~CCena3D();
     CCena3D(const CCena3D&) = delete;
     CCena3D& operator=(const CCena3D&) = delete;
 
     // --- creation and view
-    // Creates the scene for a view of largura × altura pixels at (x, y) with
-    // the given border margins. Answers false when it cannot.
+    // The engine that draws the scene; none for a scene that is never drawn.
+    void mDefineDispositivo(std::unique_ptr<Dispositivo3D> novo);
+    // Creates the scene, its engine and a device for a view of largura ×
+    // altura pixels at (x, y), with the given border margins. False when it
+    // cannot.
     bool mIniciaCena(int x, int y, int largura, int altura, const MargensLago& margens);
-    // Releases everything: models, instances, temporary records, margins.
+    // Releases everything: engine, models, instances, lights, temporary
+    // records, margins.
     void mLiberaCena();
+    // Builds the view at (x, y), largura × altura. Without reaproveita an
+    // existing device is released and the call fails (the caller tries
+    // again); with it, the device is kept and only the viewport is made.
+    bool mCriaVista(int x, int y, int largura, int altura, bool reaproveita);
+    // Whether the engine has a device to draw into.
+    bool mTemDispositivo() const { return dispositivo && dispositivo->mTemDispositivo(); }
+    // Whether a view has been built since the scene was created.
+    bool mVistaConstruida() const { return vistaConstruida; }
+    void mMarcaVistaConstruida() { vistaConstruida = true; }
     // The view rectangle in client pixels; the lake bounds follow its size.
     void mDefineVista(int x, int y, int largura, int altura);
+    int mVistaLargura() const { return vistaLargura; }
+    int mVistaAltura() const { return vistaAltura; }
     // ±125 horizontally and ±125 × altura / largura vertically.
     LimitesLago mLimitesLago() const;
     // Rendering and view rebuilding happen only while the scene is active.
@@ -87,10 +121,23 @@ public:
     void mDefineAtiva(bool valor) { ativa = valor; }
     const MargensLago& mMargens() const { return margens; }
 
-    // --- models
-    // Loads the mesh of model m from a .x file; false when it cannot.
+    // --- models, lights and background
+    // Loads the mesh of model m from a .x file. A file that cannot be read
+    // shows "Arquivo '%s' não encontrado." and answers false.
     bool mCarregaModelo(int m, const std::string& arquivo);
     const Malha& mModelo(int m) const { return modelos.at(static_cast<std::size_t>(m)); }
+    // An ambient light (the first free of 5 records) or a directional light
+    // in the first free slot of group grupo, shining along direcao.
+    bool mCriaLuz(int tipo, int grupo, Vetor3 direcao, float r, float g, float b);
+    const std::array<Luz, NUM_LUZES_AMBIENTE>& mLuzesAmbiente() const { return ambientes; }
+    const std::array<Luz, NUM_SLOTS_GRUPO>& mLuzesDirecionais() const { return direcionais; }
+    // Depth buffering of a top frame (0..3 the groups, 4 the root). Off, the
+    // instances of a group are drawn one over the other in slot order.
+    bool mZBuffer(int quadro, bool ligado);
+    bool mZBufferLigado(int quadro) const { return zbuffer.at(static_cast<std::size_t>(quadro)); }
+    // The background picture. A file that cannot be read shows "Arquivo '%s'
+    // não encontrado." and answers false.
+    bool mCarregaFundo(const std::string& arquivo);
 
     // --- instances (g group 0..3, i slot 0..74, m model 0..16)
     // Lowest free slot of the group with model m, or −1 when m is not a
@@ -129,7 +176,11 @@ public:
                          float theta);
     const std::array<Temporaria, NUM_TEMPORARIAS>& mTemporarias() const { return temporarias; }
 
-    // --- motion: the steps of a frame around the drawing
+    // --- motion and drawing
+    // One frame: when rodando, every instance moves one time unit; the scene
+    // is drawn; temporary instances age; the frame is shown. A step that
+    // fails skips the steps after it.
+    void mDesenha(bool rodando);
     // Every instance turns by its rotation and moves by its velocity once.
     void mMove();
     // Every temporary instance loses one frame of life; those below 0 go.
@@ -144,11 +195,18 @@ public:
 private:
     Instancia* mSlot(int g, int i);
     const Instancia* mSlot(int g, int i) const;
+    // A frame without a visual in the lowest free slot of the group, or −1.
+    int mCriaQuadro(int g);
 
+    std::unique_ptr<Dispositivo3D> dispositivo;
     bool ativa = false;
+    bool vistaConstruida = false;
     int vistaX = 0, vistaY = 0, vistaLargura = 600, vistaAltura = 450;  // client pixels
     MargensLago margens;
     std::array<Malha, NUM_MODELOS> modelos;
     std::array<std::array<Instancia, NUM_SLOTS_GRUPO>, NUM_GRUPOS> grupos;
     std::array<Temporaria, NUM_TEMPORARIAS> temporarias;
+    std::array<Luz, NUM_LUZES_AMBIENTE> ambientes;
+    std::array<Luz, NUM_SLOTS_GRUPO> direcionais;  // in the order they were made
+    std::array<bool, NUM_QUADROS_TOPO> zbuffer{true, true, true, true, true};
 };

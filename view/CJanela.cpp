@@ -41,10 +41,9 @@ public:
     }
 
 protected:
+    // The retained picture keeps everything drawn, so showing it again is
+    // all a paint needs: nothing is lost when the window is covered.
     void paintEvent(QPaintEvent* evento) override {
-        dona.pintando = true;
-        ouvinte.mTrataMensagem({TipoMensagem::PINTA});
-        dona.pintando = false;
         QPainter pintor(this);
         pintor.fillRect(evento->rect(), COR_FUNDO_JANELA);
         pintor.drawImage(evento->rect(), dona.imagem, evento->rect());
@@ -206,7 +205,33 @@ void CJanela::mRepinta() {
         if (visivel[i]) tela->mDesenhaBitmap(static_cast<int>(i));
 }
 
-void CJanela::mAtualizaJanela() { mRepinta(); }
+void CJanela::mAtualizaJanela() {
+    mRepinta();
+    if (!cena || !cena->mAtiva()) return;
+
+    // The view: the client area less the margins, in truncated pixels.
+    cena->mDefineAtiva(false);
+    const int larguraCliente = imagem.width();
+    const int alturaCliente = imagem.height();
+    const int x = static_cast<int>(margemEsquerda * static_cast<float>(larguraCliente));
+    const int y = static_cast<int>(margemTopo * static_cast<float>(alturaCliente));
+    const int largura =
+        larguraCliente - (x + static_cast<int>(margemDireita * static_cast<float>(larguraCliente)));
+    const int altura =
+        alturaCliente - (y + static_cast<int>(margemBase * static_cast<float>(alturaCliente)));
+    const bool reaproveita = cena->mVistaConstruida();
+    if (!cena->mCriaVista(x, y, largura, altura, reaproveita) &&
+        !cena->mCriaVista(x, y, largura, altura, reaproveita)) {
+        mostraAviso("Impossível criar janela de visualização para exibir grafícos 3D.");
+        return;
+    }
+    cena->mDefineAtiva(true);
+    cena->mMarcaVistaConstruida();
+}
+
+void CJanela::mDesenhaQuadro(bool rodando) {
+    if (!minimizada && cena && cena->mAtiva()) cena->mDesenha(rodando);
+}
 
 bool CJanela::mMensagemJanela(const Mensagem& mensagem) {
     switch (mensagem.tipo) {
@@ -222,7 +247,7 @@ bool CJanela::mMensagemJanela(const Mensagem& mensagem) {
         }
         return true;
     case TipoMensagem::ATIVA:
-        if (janela && cena && cena->mAtiva()) janela->cliente->update();
+        if (janela && cena && cena->mAtiva() && cena->mTemDispositivo()) janela->cliente->update();
         return true;
     case TipoMensagem::DESTROI:
         QCoreApplication::exit(0);  // the quit message: the message loop ends with code 0
@@ -270,7 +295,7 @@ std::string CJanela::mTitulo() const {
 }
 
 void CJanela::mMostraImagem(const QRect& regiao) {
-    if (janela && !pintando) janela->cliente->update(regiao);
+    if (janela) janela->cliente->update(regiao);
 }
 
 void CJanela::mRedimensionaImagem(int largura, int altura) {

@@ -67,8 +67,14 @@ public:
     // Full repaint of the 2D layer: every entry whose shown flag is set.
     void mRepinta();
 
-    // The refresh: full repaint, then the 3D view is rebuilt.
+    // The refresh: full repaint, then the 3D view is rebuilt at the top of
+    // the client area (retried once; "Impossível criar janela de visualização
+    // para exibir grafícos 3D." when it cannot be).
     void mAtualizaJanela();
+
+    // One frame of the 3D view, unless the window is minimised or the scene
+    // inactive; the scene moves only when rodando.
+    void mDesenhaQuadro(bool rodando);
 
     // The window's own handling of the messages the application passes on.
     bool mMensagemJanela(const Mensagem& mensagem);
@@ -105,7 +111,6 @@ private:
     OuvinteJanela* ouvinte = nullptr;
     QImage imagem;
     bool minimizada = false;
-    bool pintando = false;  // inside a paint event: the picture is being shown already
     CTela2D* tela = nullptr;
     CCena3D* cena = nullptr;
     float margemEsquerda = 0, margemDireita = 0, margemTopo = 0, margemBase = 0;

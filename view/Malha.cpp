@@ -24,6 +24,15 @@ Material materialDe(const aiMaterial& origem) {
     return m;
 }
 
+// Adds a triangle's area-weighted normal to its three vertices; clockwise
+// triangles of the left-handed file face the side the normal points to.
+void somaNormalDaFace(Malha& malha, const Triangulo& t) {
+    const Vetor3 a = malha.vertices[t.vertices[0]];
+    const Vetor3 normal = produtoVetorial(malha.vertices[t.vertices[1]] - a,
+                                          malha.vertices[t.vertices[2]] - a);
+    for (const uint32_t v : t.vertices) malha.normais[v] = malha.normais[v] + normal;
+}
+
 Caixa caixaDe(const std::vector<Vetor3>& vertices) {
     constexpr float INF = std::numeric_limits<float>::infinity();
     Caixa caixa{{INF, INF, INF}, {-INF, -INF, -INF}};
@@ -44,7 +53,7 @@ bool carregaMalhaX(const std::string& arquivo, Malha& malha) {
     // Keep the file's left-handed axes and winding; flatten the frame tree.
     const unsigned passos = aiProcess_Triangulate | aiProcess_PreTransformVertices |
                             aiProcess_MakeLeftHanded | aiProcess_FlipWindingOrder |
-                            aiProcess_GenSmoothNormals | aiProcess_SortByPType;
+                            aiProcess_SortByPType;
     const aiScene* cena = importador.ReadFile(arquivo, passos);
     if (!cena || !cena->mRootNode || (cena->mFlags & AI_SCENE_FLAGS_INCOMPLETE)) return false;
 
@@ -59,9 +68,10 @@ bool carregaMalhaX(const std::string& arquivo, Malha& malha) {
         for (unsigned v = 0; v < origem.mNumVertices; ++v) {
             const aiVector3D& p = origem.mVertices[v];
             malha.vertices.push_back({p.x, p.y, p.z});
-            const aiVector3D n = origem.mNormals ? origem.mNormals[v] : aiVector3D(0, 0, -1);
+            const aiVector3D n = origem.mNormals ? origem.mNormals[v] : aiVector3D(0, 0, 0);
             malha.normais.push_back({n.x, n.y, n.z});
         }
+        const bool semNormais = origem.mNormals == nullptr;
         const uint32_t material =
             std::min<uint32_t>(origem.mMaterialIndex, static_cast<uint32_t>(malha.materiais.size() - 1));
         for (unsigned f = 0; f < origem.mNumFaces; ++f) {
@@ -70,7 +80,12 @@ bool carregaMalhaX(const std::string& arquivo, Malha& malha) {
             malha.triangulos.push_back(
                 {{base + face.mIndices[0], base + face.mIndices[1], base + face.mIndices[2]},
                  material});
+            if (semNormais) somaNormalDaFace(malha, malha.triangulos.back());
         }
+    }
+    for (Vetor3& n : malha.normais) {
+        const float tamanho = comprimento(n);
+        n = tamanho > 0.0f ? n * (1.0f / tamanho) : Vetor3{0, 0, -1};
     }
     if (malha.triangulos.empty()) {
         malha = Malha{};

@@ -13,7 +13,6 @@ enum class TipoMensagem {
     BOTAO_DIREITO_DESCE,
     BOTAO_DIREITO_SOBE,
     TEMPORIZADOR,         // the phase timer
-    PINTA,                // the client area must be shown again
     TAMANHO,              // a, b: new client width, height; 0, 0 when minimised
     ATIVA,                // the window was activated or deactivated
     FECHA,                // close request (menu, F12, close box)

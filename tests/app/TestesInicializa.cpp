@@ -141,3 +141,69 @@ TEST_F(Inicializa, FiguraIlegivelContaComoFaltando) {
 }
 
 }  // namespace
+
+namespace {
+
+class InicializaCena : public FixtureApl {};
+
+TEST_F(InicializaCena, PrimeiraAtualizacaoFazAVistaNoTamanhoReal) {
+    plataforma.tela = {1024, 768};
+    ASSERT_TRUE(iniciaSemTutor());
+    // Client 716 × 537; the view is its top: 537 − trunc(0.25 × 537) = 403.
+    EXPECT_TRUE(apl->cena.mAtiva());
+    EXPECT_TRUE(apl->cena.mVistaConstruida());
+    EXPECT_EQ(apl->cena.mVistaLargura(), 716);
+    EXPECT_EQ(apl->cena.mVistaAltura(), 403);
+}
+
+TEST_F(InicializaCena, LuzesEModelosCarregados) {
+    ASSERT_TRUE(iniciaSemTutor());
+    int direcionais = 0;
+    for (const Luz& luz : apl->cena.mLuzesDirecionais()) direcionais += luz.ativa;
+    EXPECT_EQ(direcionais, 4);
+    EXPECT_TRUE(apl->cena.mLuzesAmbiente()[0].ativa);
+    for (int m = 0; m < NUM_MODELOS; ++m) EXPECT_FALSE(apl->cena.mModelo(m).mVazia()) << m;
+    // The four light frames hold the first slots of group 2; 71 are left.
+    int livres = 0;
+    for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) livres += !apl->cena.mInstancia(GRUPO_LUZES, i).ocupada;
+    EXPECT_EQ(livres, 71);
+    for (int quadro = 0; quadro < NUM_QUADROS_TOPO; ++quadro)
+        EXPECT_FALSE(apl->cena.mZBufferLigado(quadro)) << quadro;
+}
+
+TEST_F(InicializaCena, ModeloFaltandoAvisaComONomeEFalha) {
+    std::filesystem::remove(diretorio.mCaminho() / "dp" / "rede.x");
+    EXPECT_FALSE(iniciaSemTutor());
+    ASSERT_EQ(plataforma.caixas.size(), 2u);
+    EXPECT_EQ(plataforma.caixas[1].texto, "Arquivo './dp/rede.x' não encontrado.");
+    EXPECT_EQ(plataforma.caixas[1].titulo, "Aviso");
+}
+
+TEST_F(InicializaCena, FundoFaltandoAvisaComONomeEFalha) {
+    std::filesystem::remove(diretorio.mCaminho() / "dp" / "FUNDOCEN.bmp");
+    EXPECT_FALSE(iniciaSemTutor());
+    ASSERT_EQ(plataforma.caixas.size(), 2u);
+    EXPECT_EQ(plataforma.caixas[1].texto, "Arquivo 'dp/FUNDOCEN.bmp' não encontrado.");
+}
+
+TEST_F(InicializaCena, VistaRefeitaQuandoAJanelaMudaDeTamanho) {
+    plataforma.tela = {1024, 768};
+    ASSERT_TRUE(iniciaSemTutor());
+    apl->janela.mPosicionaJanela(POSICAO_PIXELS, 0, 0, 800, 600, plataforma.tela);
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(apl->janela.mImagem().size(), QSize(800, 600));
+    EXPECT_EQ(apl->cena.mVistaLargura(), 800);
+    EXPECT_EQ(apl->cena.mVistaAltura(), 450);
+    EXPECT_FLOAT_EQ(apl->cena.mLimitesLago().topo, 125.0f * 450 / 800);
+    // A frame now fills the top 450 rows of the retained picture.
+    apl->janela.mDesenhaQuadro(false);
+    const QImage& retida = apl->janela.mImagem();
+    const QImage fundo("dp/FUNDOCEN.bmp");
+    const QColor naTela = retida.pixelColor(400, 440);
+    const QColor naFigura = fundo.pixelColor(fundo.width() / 2, fundo.height() * 440 / 450);
+    EXPECT_NEAR(naTela.red(), naFigura.red(), 30);
+    EXPECT_NEAR(naTela.green(), naFigura.green(), 30);
+    EXPECT_NEAR(naTela.blue(), naFigura.blue(), 30);
+}
+
+}  // namespace

@@ -2,10 +2,11 @@
 
 #include <fstream>
 
-void escreveCaixaX(const std::string& arquivo, Vetor3 a, Vetor3 b) {
+void escreveCaixaX(const std::string& arquivo, Vetor3 a, Vetor3 b, Vetor3 cor) {
     std::ofstream x(arquivo);
     x << "xof 0303txt 0032\n\n"
-         "Material Cor {\n 0.8;0.5;0.2;1.0;;\n 10.0;\n 0.2;0.2;0.2;;\n 0.0;0.0;0.0;;\n}\n\n"
+         "Material Cor {\n " << cor.x << ";" << cor.y << ";" << cor.z << ";1.0;;\n 0.0;\n"
+         " 0.0;0.0;0.0;;\n 0.0;0.0;0.0;;\n}\n\n"
          "Mesh Caixa {\n 8;\n";
     const Vetor3 cantos[8] = {{a.x, a.y, a.z}, {b.x, a.y, a.z}, {b.x, b.y, a.z}, {a.x, b.y, a.z},
                               {a.x, a.y, b.z}, {b.x, a.y, b.z}, {b.x, b.y, b.z}, {a.x, b.y, b.z}};

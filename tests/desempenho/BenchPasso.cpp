@@ -4,6 +4,7 @@
 #include "lake/Gabaritos.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
+#include "tests/comum/PlataformaRoteiro.h"
 #include "view/CCena3D.h"
 
 #include <benchmark/benchmark.h>
@@ -40,6 +41,7 @@ struct LagoCheio {
         (*tabela)[AGENTE_AGUA].mEnvia(MSG_CRIA, comoArgumento(&GABARITO_AGUA), comoArgumento(origem));
     }
 
+    PlataformaRoteiro plataforma;
     DiretorioTemporario diretorio;
     std::unique_ptr<CCena3D> cena = std::make_unique<CCena3D>();
     std::unique_ptr<CTabelaAgentes> tabela = std::make_unique<CTabelaAgentes>();

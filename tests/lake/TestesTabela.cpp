@@ -3,6 +3,7 @@
 #include "lake/Gabaritos.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
+#include "tests/comum/PlataformaRoteiro.h"
 #include "view/CCena3D.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,7 @@ protected:
         tabela->agentes[indice].mEnvia(MSG_CRIA, comoArgumento(&gabarito), comoArgumento(posicao));
     }
 
+    PlataformaRoteiro plataforma;
     DiretorioTemporario diretorio;
     std::unique_ptr<CCena3D> cena = std::make_unique<CCena3D>();
     std::unique_ptr<CTabelaAgentes> tabela = std::make_unique<CTabelaAgentes>();

@@ -2,6 +2,7 @@
 #include "lake/Gabaritos.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
+#include "tests/comum/PlataformaRoteiro.h"
 #include "view/CCena3D.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,7 @@ protected:
         return cena->mAdicionaAgente(&agentes[agente], grupo, modelo, posicao, {}, {0, 1, 1}, 0);
     }
 
+    PlataformaRoteiro plataforma;
     DiretorioTemporario diretorio;
     std::unique_ptr<CCena3D> cena = std::make_unique<CCena3D>();
     std::array<CAgente, 4> agentes;
@@ -93,6 +95,9 @@ TEST_F(Cena, ModeloIlegivelNaoCarrega) {
     EXPECT_FALSE(cena->mCarregaModelo(5, "nao-existe.x"));
     EXPECT_FALSE(cena->mCarregaModelo(NUM_MODELOS, "caixa.x"));
     EXPECT_TRUE(cena->mModelo(5).mVazia());
+    EXPECT_EQ(plataforma.mTextos(),
+              (std::vector<std::string>{"Arquivo 'quebrado.x' não encontrado.",
+                                        "Arquivo 'nao-existe.x' não encontrado."}));
 }
 
 TEST_F(Cena, CaixaDoModeloVemDaMalha) {

@@ -1,0 +1,149 @@
+// The OpenGL renderer: where things show, the background, picking what is
+// seen. Needs an OpenGL 3.3 context (make test runs under Xvfb).
+#include "tests/comum/DiretorioTemporario.h"
+#include "tests/comum/ModelosTeste.h"
+#include "tests/comum/PlataformaRoteiro.h"
+#include "view/CCena3D.h"
+#include "view/RenderizadorGL.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QColor MAGENTA(255, 0, 255);  // the test background
+
+bool parecido(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) <= 3 && std::abs(a.green() - b.green()) <= 3 &&
+           std::abs(a.blue() - b.blue()) <= 3;
+}
+
+class Renderizador : public testing::Test {
+protected:
+    void SetUp() override {
+        QImage fundo(64, 48, QImage::Format_RGB32);
+        fundo.fill(MAGENTA);
+        ASSERT_TRUE(fundo.save("fundo.bmp"));
+        // Flat boxes on the plane z = 0, where the view is exactly 250 wide.
+        escreveCaixaX("fina.x", {-2, -2, -0.01f}, {2, 2, 0.01f});
+        auto novo = std::make_unique<RenderizadorGL>(nullptr);
+        renderizador = novo.get();
+        cena->mDefineDispositivo(std::move(novo));
+        ASSERT_TRUE(cena->mIniciaCena(0, 0, 600, 450, {0.68f, 0.15f, 0.08f, 0.08f}))
+            << "no OpenGL 3.3 context: run under a display or Xvfb";
+        for (int quadro = 0; quadro < NUM_QUADROS_TOPO; ++quadro) cena->mZBuffer(quadro, false);
+        ASSERT_TRUE(cena->mCarregaFundo("fundo.bmp"));
+        ASSERT_TRUE(cena->mCarregaModelo(0, "fina.x"));
+        ASSERT_TRUE(cena->mCriaLuz(LUZ_AMBIENTE, GRUPO_LUZES, {}, 0.4f, 0.4f, 0.4f));
+        ASSERT_TRUE(cena->mCriaLuz(LUZ_DIRECIONAL, GRUPO_LUZES, {0, 0, 1}, 0.6f, 0.6f, 0.6f));
+    }
+
+    void TearDown() override { cena->mLiberaCena(); }
+
+    const QImage& desenha() {
+        cena->mDesenha(false);
+        return renderizador->mQuadro();
+    }
+
+    PlataformaRoteiro plataforma;
+    DiretorioTemporario diretorio;
+    std::unique_ptr<CCena3D> cena = std::make_unique<CCena3D>();
+    RenderizadorGL* renderizador = nullptr;
+};
+
+TEST_F(Renderizador, QuadroTemOTamanhoDaVistaEOFundoOndeNadaEsta) {
+    const QImage& quadro = desenha();
+    ASSERT_EQ(quadro.size(), QSize(600, 450));
+    for (const QPoint ponto : {QPoint(0, 0), QPoint(599, 449), QPoint(300, 225)})
+        EXPECT_TRUE(parecido(quadro.pixelColor(ponto), MAGENTA)) << ponto.x() << "," << ponto.y();
+}
+
+TEST_F(Renderizador, InstanciaApareceNoPixelEsperado) {
+    // x = 50, y = 20 is pixel (420, 177) of a 600 × 450 view.
+    cena->mCriaInstancia(GRUPO_SERES, 0, {50, 20, 0}, {}, {}, 0);
+    const QImage& quadro = desenha();
+    EXPECT_FALSE(parecido(quadro.pixelColor(420, 177), MAGENTA));
+    EXPECT_TRUE(parecido(quadro.pixelColor(420 + 12, 177), MAGENTA)) << "the box is 4 wide: 9.6 px";
+    EXPECT_TRUE(parecido(quadro.pixelColor(420, 177 - 12), MAGENTA));
+}
+
+TEST_F(Renderizador, PlanoZeroMostraExatamenteDeMenos125A125) {
+    // Boxes touching the left and right edges of the lake: x −125..−121 and
+    // 121..125 cover the first and last 9.6 pixels of each row.
+    cena->mCriaInstancia(GRUPO_SERES, 0, {-123, 0, 0}, {}, {}, 0);
+    cena->mCriaInstancia(GRUPO_SERES, 0, {123, 0, 0}, {}, {}, 0);
+    const QImage& quadro = desenha();
+    EXPECT_FALSE(parecido(quadro.pixelColor(0, 225), MAGENTA));
+    EXPECT_FALSE(parecido(quadro.pixelColor(8, 225), MAGENTA));
+    EXPECT_TRUE(parecido(quadro.pixelColor(11, 225), MAGENTA));
+    EXPECT_FALSE(parecido(quadro.pixelColor(599, 225), MAGENTA));
+    EXPECT_FALSE(parecido(quadro.pixelColor(591, 225), MAGENTA));
+    EXPECT_TRUE(parecido(quadro.pixelColor(588, 225), MAGENTA));
+}
+
+TEST_F(Renderizador, EscolhaPegaOQueSeVeNoPixel) {
+    cena->mCriaInstancia(GRUPO_SERES, 0, {-40, -30, 0}, {}, {}, 0);
+    const QImage& quadro = desenha();
+    // Around the box (pixel 204, 297): every drawn pixel picks the instance;
+    // background pixels pick nothing.
+    int desenhados = 0;
+    for (int y = 277; y < 317; ++y) {
+        for (int x = 184; x < 224; ++x) {
+            const bool desenhado = !parecido(quadro.pixelColor(x, y), MAGENTA);
+            const auto escolha = cena->mEscolhe(x, y);
+            desenhados += desenhado;
+            if (desenhado) {
+                ASSERT_TRUE(escolha.has_value()) << x << "," << y;
+                EXPECT_EQ(escolha->slot, 0);
+            } else if (escolha) {
+                // Only on the box's very edge may the two differ by a pixel.
+                EXPECT_FALSE(parecido(quadro.pixelColor(x + 1, y), MAGENTA) &&
+                             parecido(quadro.pixelColor(x - 1, y), MAGENTA))
+                    << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(desenhados, 80);
+}
+
+TEST_F(Renderizador, SemProfundidadeEntreInstanciasAUltimaDoSlotFicaPorCima) {
+    escreveCaixaX("vermelha.x", {-3, -3, -0.01f}, {3, 3, 0.01f}, {1, 0, 0});
+    escreveCaixaX("azul.x", {-3, -3, -0.01f}, {3, 3, 0.01f}, {0, 0, 1});
+    ASSERT_TRUE(cena->mCarregaModelo(1, "vermelha.x"));
+    ASSERT_TRUE(cena->mCarregaModelo(2, "azul.x"));
+    cena->mCriaInstancia(GRUPO_SERES, 1, {0, 0, -5}, {}, {}, 0);  // slot 0, nearer
+    cena->mCriaInstancia(GRUPO_SERES, 2, {0, 0, 5}, {}, {}, 0);   // slot 1, farther
+    const QColor semProfundidade = desenha().pixelColor(300, 225);
+    EXPECT_GT(semProfundidade.blue(), 200);
+    EXPECT_LT(semProfundidade.red(), 50);
+    // With depth buffering on for the group, the nearer one shows.
+    cena->mZBuffer(GRUPO_SERES, true);
+    const QColor comProfundidade = desenha().pixelColor(300, 225);
+    EXPECT_GT(comProfundidade.red(), 200);
+    EXPECT_LT(comProfundidade.blue(), 50);
+}
+
+TEST_F(Renderizador, VistaRefeitaNoNovoTamanho) {
+    // Without reuse an existing device is released and the call fails; the
+    // retry makes it at the new size.
+    EXPECT_FALSE(cena->mCriaVista(0, 0, 560, 315, false));
+    EXPECT_TRUE(cena->mCriaVista(0, 0, 560, 315, false));
+    EXPECT_EQ(desenha().size(), QSize(560, 315));
+    EXPECT_FLOAT_EQ(cena->mLimitesLago().topo, 70.3125f);
+    // With reuse the device stays and the viewport follows the size.
+    EXPECT_TRUE(cena->mCriaVista(0, 0, 800, 450, true));
+    EXPECT_EQ(desenha().size(), QSize(800, 450));
+    EXPECT_FALSE(cena->mCriaVista(0, 0, 0, 450, true));
+}
+
+TEST_F(Renderizador, FundoFaltandoAvisaComONome) {
+    EXPECT_FALSE(cena->mCarregaFundo("dp/FUNDOCEN.bmp"));
+    EXPECT_EQ(plataforma.mTextos(),
+              std::vector<std::string>{"Arquivo 'dp/FUNDOCEN.bmp' não encontrado."});
+}
+
+}  // namespace

@@ -1,0 +1,354 @@
+#include "view/RenderizadorGL.h"
+
+#include "view/CJanela.h"
+
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLShaderProgram>
+#include <QPainter>
+#include <QtDebug>
+
+#include <vector>
+
+namespace {
+
+constexpr float COR_FUNDO[3] = {0.0f, 0.15f, 0.25f};  // the scene's background colour
+constexpr float PLANO_FRENTE = 1.0f;                  // front clipping plane, lake units
+
+// Per vertex: position 3, normal 3, diffuse RGBA 4, emissive 3, specular RGB
+// 3 and its power 1.
+constexpr int FLOATS_VERTICE = 17;
+
+const char* const SOMBREADOR_MODELO_VERTICES = R"(#version 330 core
+layout(location = 0) in vec3 aPosicao;
+layout(location = 1) in vec3 aNormal;
+layout(location = 2) in vec4 aDifusa;
+layout(location = 3) in vec3 aEmissiva;
+layout(location = 4) in vec4 aEspecular;
+uniform mat4 uCamera;
+uniform mat3 uOrientacao;
+uniform vec3 uPosicao;
+uniform vec3 uAmbiente;
+uniform int uNumLuzes;
+uniform vec3 uLuzDirecao[8];
+uniform vec3 uLuzCor[8];
+out vec4 vCor;
+void main() {
+    vec3 mundo = uOrientacao * aPosicao + uPosicao;
+    vec3 n = normalize(uOrientacao * aNormal);
+    vec3 paraCamera = normalize(vec3(0.0, 0.0, -250.0) - mundo);
+    vec3 luz = uAmbiente;
+    vec3 brilho = vec3(0.0);
+    for (int i = 0; i < uNumLuzes; ++i) {
+        vec3 l = -uLuzDirecao[i];
+        float d = max(dot(n, l), 0.0);
+        luz += uLuzCor[i] * d;
+        if (d > 0.0 && aEspecular.w > 0.0)
+            brilho += uLuzCor[i] * aEspecular.rgb *
+                      pow(max(dot(n, normalize(l + paraCamera)), 0.0), aEspecular.w);
+    }
+    vCor = vec4(min(aEmissiva + aDifusa.rgb * luz + brilho, vec3(1.0)), aDifusa.a);
+    gl_Position = uCamera * vec4(mundo, 1.0);
+}
+)";
+
+const char* const SOMBREADOR_MODELO_FRAGMENTOS = R"(#version 330 core
+in vec4 vCor;
+out vec4 cor;
+void main() { cor = vCor; }
+)";
+
+// The background picture over the whole viewport; its first row at the top.
+const char* const SOMBREADOR_FUNDO_VERTICES = R"(#version 330 core
+out vec2 vTextura;
+void main() {
+    vec2 canto = vec2(float(gl_VertexID & 1), float(gl_VertexID >> 1));
+    vTextura = vec2(canto.x, 1.0 - canto.y);
+    gl_Position = vec4(canto * 2.0 - 1.0, 0.0, 1.0);
+}
+)";
+
+const char* const SOMBREADOR_FUNDO_FRAGMENTOS = R"(#version 330 core
+in vec2 vTextura;
+uniform sampler2D uFundo;
+out vec4 cor;
+void main() { cor = texture(uFundo, vTextura); }
+)";
+
+// Lake coordinates to clip space: the camera at (0, 0, −250) looking along
+// +z, so that at the plane z = 0 the view spans x ±125 and y ±125·h/w.
+QMatrix4x4 matrizCamera(int largura, int altura) {
+    const float a = (PLANO_FUNDO + PLANO_FRENTE) / (PLANO_FUNDO - PLANO_FRENTE);
+    const float b = -2.0f * PLANO_FUNDO * PLANO_FRENTE / (PLANO_FUNDO - PLANO_FRENTE);
+    const float escalaX = DISTANCIA_CAMERA / MEIA_LARGURA_LAGO;
+    const float escalaY = escalaX * static_cast<float>(largura) / static_cast<float>(altura);
+    return QMatrix4x4(escalaX, 0, 0, 0,
+                      0, escalaY, 0, 0,
+                      0, 0, a, DISTANCIA_CAMERA * a + b,
+                      0, 0, 1, DISTANCIA_CAMERA);
+}
+
+QMatrix3x3 matriz3(const Matriz3& m) { return QMatrix3x3(m.m.data()); }
+
+std::vector<float> verticesDe(const Malha& malha) {
+    std::vector<float> dados;
+    dados.reserve(malha.triangulos.size() * 3 * FLOATS_VERTICE);
+    for (const Triangulo& t : malha.triangulos) {
+        const Material& mat = malha.materiais[t.material];
+        for (const uint32_t v : t.vertices) {
+            const Vetor3 p = malha.vertices[v];
+            const Vetor3 n = malha.normais[v];
+            dados.insert(dados.end(), {p.x, p.y, p.z, n.x, n.y, n.z, mat.difusa[0], mat.difusa[1],
+                                       mat.difusa[2], mat.difusa[3], mat.emissiva[0],
+                                       mat.emissiva[1], mat.emissiva[2], mat.especular[0],
+                                       mat.especular[1], mat.especular[2], mat.potencia});
+        }
+    }
+    return dados;
+}
+
+bool compila(QOpenGLShaderProgram& programa, const char* vertices, const char* fragmentos) {
+    if (!programa.addShaderFromSourceCode(QOpenGLShader::Vertex, vertices) ||
+        !programa.addShaderFromSourceCode(QOpenGLShader::Fragment, fragmentos) ||
+        !programa.link()) {
+        qWarning().noquote() << "Sombreador do lago não compilou:" << programa.log();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+RenderizadorGL::RenderizadorGL(CJanela* janela) : janela(janela) {}
+
+RenderizadorGL::~RenderizadorGL() { mLibera(); }
+
+bool RenderizadorGL::mTornaAtual() { return contexto && superficie && contexto->makeCurrent(superficie.get()); }
+
+bool RenderizadorGL::mCria() {
+    mLibera();
+    QSurfaceFormat formato;
+    formato.setVersion(3, 3);
+    formato.setProfile(QSurfaceFormat::CoreProfile);
+    formato.setDepthBufferSize(24);
+
+    contexto = std::make_unique<QOpenGLContext>();
+    contexto->setFormat(formato);
+    superficie = std::make_unique<QOffscreenSurface>();
+    superficie->setFormat(formato);
+    superficie->create();
+    if (!contexto->create() || !superficie->isValid() || !mTornaAtual()) {
+        mLibera();
+        return false;
+    }
+    gl = contexto->extraFunctions();
+    if (!mCompilaProgramas()) {
+        mLibera();
+        return false;
+    }
+    gl->glGenVertexArrays(1, &vaoFundo);
+    contexto->doneCurrent();
+    return true;
+}
+
+bool RenderizadorGL::mCompilaProgramas() {
+    programaModelo = std::make_unique<QOpenGLShaderProgram>();
+    programaFundo = std::make_unique<QOpenGLShaderProgram>();
+    return compila(*programaModelo, SOMBREADOR_MODELO_VERTICES, SOMBREADOR_MODELO_FRAGMENTOS) &&
+           compila(*programaFundo, SOMBREADOR_FUNDO_VERTICES, SOMBREADOR_FUNDO_FRAGMENTOS);
+}
+
+void RenderizadorGL::mLibera() {
+    if (contexto && mTornaAtual()) {
+        for (ModeloGL& modelo : modelos) mLiberaModelo(modelo);
+        if (texturaFundo) gl->glDeleteTextures(1, &texturaFundo);
+        if (vaoFundo) gl->glDeleteVertexArrays(1, &vaoFundo);
+        fbo.reset();
+        programaModelo.reset();
+        programaFundo.reset();
+        contexto->doneCurrent();
+    }
+    modelos.fill(ModeloGL{});
+    texturaFundo = 0;
+    vaoFundo = 0;
+    fbo.reset();
+    programaModelo.reset();
+    programaFundo.reset();
+    gl = nullptr;
+    contexto.reset();
+    superficie.reset();
+    largura = altura = 0;
+}
+
+void RenderizadorGL::mLiberaModelo(ModeloGL& modelo) {
+    if (modelo.vbo) gl->glDeleteBuffers(1, &modelo.vbo);
+    if (modelo.vao) gl->glDeleteVertexArrays(1, &modelo.vao);
+    modelo = ModeloGL{};
+}
+
+bool RenderizadorGL::mCriaDispositivo(int novaLargura, int novaAltura) {
+    if (!mTornaAtual()) return false;
+    fbo = std::make_unique<QOpenGLFramebufferObject>(novaLargura, novaAltura,
+                                                     QOpenGLFramebufferObject::Depth);
+    const bool valido = fbo->isValid();
+    if (!valido) fbo.reset();
+    largura = valido ? novaLargura : 0;
+    altura = valido ? novaAltura : 0;
+    contexto->doneCurrent();
+    return valido;
+}
+
+void RenderizadorGL::mLiberaDispositivo() {
+    if (mTornaAtual()) {
+        fbo.reset();
+        contexto->doneCurrent();
+    }
+    largura = altura = 0;
+}
+
+bool RenderizadorGL::mTemDispositivo() const { return fbo != nullptr; }
+
+bool RenderizadorGL::mCriaViewport(int novaLargura, int novaAltura) {
+    if (!fbo) return false;
+    if (fbo->size() == QSize(novaLargura, novaAltura)) return true;
+    return mCriaDispositivo(novaLargura, novaAltura);
+}
+
+bool RenderizadorGL::mCarregaModelo(int m, const Malha& malha) {
+    if (m < 0 || m >= NUM_MODELOS || !mTornaAtual()) return false;
+    ModeloGL& modelo = modelos[static_cast<std::size_t>(m)];
+    mLiberaModelo(modelo);
+    const std::vector<float> dados = verticesDe(malha);
+
+    gl->glGenVertexArrays(1, &modelo.vao);
+    gl->glBindVertexArray(modelo.vao);
+    gl->glGenBuffers(1, &modelo.vbo);
+    gl->glBindBuffer(GL_ARRAY_BUFFER, modelo.vbo);
+    gl->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(dados.size() * sizeof(float)),
+                     dados.data(), GL_STATIC_DRAW);
+    const GLsizei passo = FLOATS_VERTICE * sizeof(float);
+    const std::array<std::pair<int, int>, 5> atributos = {{{3, 0}, {3, 3}, {4, 6}, {3, 10}, {4, 13}}};
+    for (GLuint i = 0; i < atributos.size(); ++i) {
+        gl->glEnableVertexAttribArray(i);
+        gl->glVertexAttribPointer(i, atributos[i].first, GL_FLOAT, GL_FALSE, passo,
+                                  reinterpret_cast<const void*>(atributos[i].second * sizeof(float)));
+    }
+    gl->glBindVertexArray(0);
+    modelo.vertices = static_cast<int>(dados.size() / FLOATS_VERTICE);
+    const bool ok = gl->glGetError() == GL_NO_ERROR;
+    contexto->doneCurrent();
+    return ok;
+}
+
+bool RenderizadorGL::mCarregaFundo(const std::string& arquivo) {
+    const QImage imagem = QImage(QString::fromStdString(arquivo)).convertToFormat(QImage::Format_RGBA8888);
+    if (imagem.isNull() || !mTornaAtual()) return false;
+    if (texturaFundo) gl->glDeleteTextures(1, &texturaFundo);
+    gl->glGenTextures(1, &texturaFundo);
+    gl->glBindTexture(GL_TEXTURE_2D, texturaFundo);
+    gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, imagem.width(), imagem.height(), 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, imagem.constBits());
+    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    const bool ok = gl->glGetError() == GL_NO_ERROR;
+    contexto->doneCurrent();
+    return ok;
+}
+
+bool RenderizadorGL::mRenderiza(const CCena3D& cena) {
+    if (!fbo || !mTornaAtual()) return false;
+    fbo->bind();
+    gl->glViewport(0, 0, largura, altura);
+    gl->glClearColor(COR_FUNDO[0], COR_FUNDO[1], COR_FUNDO[2], 1.0f);
+    gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    mDesenhaFundo();
+    mDesenhaInstancias(cena);
+    quadro = fbo->toImage();
+    fbo->release();
+    const bool ok = gl->glGetError() == GL_NO_ERROR && !quadro.isNull();
+    contexto->doneCurrent();
+    return ok;
+}
+
+void RenderizadorGL::mDesenhaFundo() {
+    if (!texturaFundo) return;
+    gl->glDisable(GL_DEPTH_TEST);
+    gl->glDisable(GL_BLEND);
+    programaFundo->bind();
+    gl->glActiveTexture(GL_TEXTURE0);
+    gl->glBindTexture(GL_TEXTURE_2D, texturaFundo);
+    programaFundo->setUniformValue("uFundo", 0);
+    gl->glBindVertexArray(vaoFundo);
+    gl->glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    gl->glBindVertexArray(0);
+    programaFundo->release();
+}
+
+void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena) {
+    programaModelo->bind();
+    programaModelo->setUniformValue("uCamera", matrizCamera(largura, altura));
+
+    QVector3D ambiente;
+    for (const Luz& luz : cena.mLuzesAmbiente())
+        if (luz.ativa) ambiente += QVector3D(luz.cor[0], luz.cor[1], luz.cor[2]);
+    programaModelo->setUniformValue("uAmbiente", ambiente);
+    int numLuzes = 0;
+    constexpr int MAX_LUZES = 8;
+    for (const Luz& luz : cena.mLuzesDirecionais()) {
+        if (!luz.ativa || numLuzes == MAX_LUZES) continue;
+        const Vetor3 direcao = cena.mInstancia(luz.grupo, luz.slot).quadro.orientacao * Vetor3{0, 0, 1};
+        const QByteArray indice = QByteArray::number(numLuzes);
+        programaModelo->setUniformValue(("uLuzDirecao[" + indice + "]").constData(),
+                                        QVector3D(direcao.x, direcao.y, direcao.z));
+        programaModelo->setUniformValue(("uLuzCor[" + indice + "]").constData(),
+                                        QVector3D(luz.cor[0], luz.cor[1], luz.cor[2]));
+        ++numLuzes;
+    }
+    programaModelo->setUniformValue("uNumLuzes", numLuzes);
+
+    // A model is right on its own (depth test inside it); instances of a
+    // group without depth buffering go one over the other in slot order.
+    gl->glEnable(GL_DEPTH_TEST);
+    gl->glDepthFunc(GL_LESS);
+    gl->glEnable(GL_CULL_FACE);
+    gl->glFrontFace(GL_CW);
+    gl->glEnable(GL_BLEND);
+    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    for (int g = 0; g < NUM_GRUPOS; ++g) {
+        const bool profundidadeComum = cena.mZBufferLigado(g);
+        if (profundidadeComum) gl->glClear(GL_DEPTH_BUFFER_BIT);
+        for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
+            const Instancia& instancia = cena.mInstancia(g, i);
+            if (!instancia.ocupada || instancia.modelo < 0) continue;
+            const ModeloGL& modelo = modelos[static_cast<std::size_t>(instancia.modelo)];
+            if (!modelo.vao) continue;
+            if (!profundidadeComum) gl->glClear(GL_DEPTH_BUFFER_BIT);
+            const Vetor3 p = instancia.quadro.posicao;
+            programaModelo->setUniformValue("uOrientacao", matriz3(instancia.quadro.orientacao));
+            programaModelo->setUniformValue("uPosicao", QVector3D(p.x, p.y, p.z));
+            gl->glBindVertexArray(modelo.vao);
+            gl->glDrawArrays(GL_TRIANGLES, 0, modelo.vertices);
+        }
+    }
+    gl->glBindVertexArray(0);
+    gl->glDisable(GL_CULL_FACE);
+    gl->glDisable(GL_DEPTH_TEST);
+    programaModelo->release();
+}
+
+bool RenderizadorGL::mApresenta(int x, int y) {
+    if (quadro.isNull()) return false;
+    if (!janela) return true;
+    QImage& destino = janela->mImagem();
+    if (destino.isNull()) return false;
+    QPainter pintor(&destino);
+    pintor.drawImage(x, y, quadro);
+    pintor.end();
+    janela->mMostraImagem(QRect(QPoint(x, y), quadro.size()));
+    return true;
+}

@@ -1,0 +1,68 @@
+// The OpenGL 3.3 renderer of the lake scene. It draws on an offscreen
+// surface into a framebuffer object and reads each frame back into the
+// window's retained picture, at the view's place. Every GL object it makes
+// is freed by mLibera.
+#pragma once
+
+#include "view/Dispositivo3D.h"
+#include "view/CCena3D.h"
+
+#include <QImage>
+
+#include <array>
+#include <memory>
+
+class CJanela;
+class QOffscreenSurface;
+class QOpenGLContext;
+class QOpenGLExtraFunctions;
+class QOpenGLFramebufferObject;
+class QOpenGLShaderProgram;
+
+class RenderizadorGL : public Dispositivo3D {
+public:
+    // Frames are shown in janela; without one they are only kept (mQuadro).
+    explicit RenderizadorGL(CJanela* janela);
+    ~RenderizadorGL() override;
+    RenderizadorGL(const RenderizadorGL&) = delete;
+    RenderizadorGL& operator=(const RenderizadorGL&) = delete;
+
+    bool mCria() override;
+    void mLibera() override;
+    bool mCriaDispositivo(int largura, int altura) override;
+    void mLiberaDispositivo() override;
+    bool mTemDispositivo() const override;
+    bool mCriaViewport(int largura, int altura) override;
+    bool mCarregaModelo(int m, const Malha& malha) override;
+    bool mCarregaFundo(const std::string& arquivo) override;
+    bool mRenderiza(const CCena3D& cena) override;
+    bool mApresenta(int x, int y) override;
+
+    // The last frame drawn.
+    const QImage& mQuadro() const { return quadro; }
+
+private:
+    struct ModeloGL {
+        unsigned vao = 0, vbo = 0;
+        int vertices = 0;
+    };
+
+    bool mTornaAtual();
+    bool mCompilaProgramas();
+    void mLiberaModelo(ModeloGL& modelo);
+    void mDesenhaFundo();
+    void mDesenhaInstancias(const CCena3D& cena);
+
+    CJanela* janela;
+    std::unique_ptr<QOffscreenSurface> superficie;
+    std::unique_ptr<QOpenGLContext> contexto;
+    QOpenGLExtraFunctions* gl = nullptr;
+    std::unique_ptr<QOpenGLFramebufferObject> fbo;
+    std::unique_ptr<QOpenGLShaderProgram> programaModelo;
+    std::unique_ptr<QOpenGLShaderProgram> programaFundo;
+    std::array<ModeloGL, NUM_MODELOS> modelos{};
+    unsigned vaoFundo = 0;
+    unsigned texturaFundo = 0;
+    int largura = 0, altura = 0;  // the viewport, pixels
+    QImage quadro;
+};
