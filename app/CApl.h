@@ -6,6 +6,7 @@
 
 #include "app/Plataforma.h"
 #include "lake/CTabelaAgentes.h"
+#include "lake/Passo.h"
 #include "phase/Fase.h"
 #include "phase/Parametros.h"
 #include "sound/CSom.h"
@@ -18,6 +19,13 @@
 #include <string>
 
 enum EstadoPartida : uint32_t { SEM_PARTIDA = 0, EM_JOGO = 1, PAUSADA = 2, TERMINADA = 3 };
+
+// Who calls mExecEventosFase.
+enum OrigemEvento { ORIGEM_INICIO = 0, ORIGEM_PASSO = 1, ORIGEM_FASE = 2 };
+
+// The main window's two timers.
+inline constexpr int TIMER_PASSO = 1;
+inline constexpr int TIMER_FASE = 2;
 
 inline constexpr const char* TITULO_JANELA = "QELP - Tarvelo 1.0";
 
@@ -40,6 +48,20 @@ public:
     // Every message of the main window comes here first.
     void mTrataMensagem(const Mensagem& mensagem) override;
 
+    // --- the simulation clock (app/CApl_Relogio.cpp)
+    // ORIGEM_INICIO restarts both timers; ORIGEM_PASSO runs a step;
+    // ORIGEM_FASE the next phase event.
+    void mExecEventosFase(uint32_t origem);
+    // One simulation step: the lake advances while the match runs; the
+    // eco-meter and a frame are drawn whenever a match exists.
+    void mPasso();
+    // One swing of the light above the lake.
+    void mBalanca();
+
+    // --- special parameters
+    // The 36 keys of dp/valores.txt; false at the first that fails.
+    bool mLeParametros();
+
     // --- 3D scene (view/CApl_Cena.cpp)
     // The lights, then the 17 models; stops at the first that fails.
     bool mCarregaCena();
@@ -49,6 +71,10 @@ public:
     void mCarregaFerramentas(uint32_t c, std::array<int32_t, NUM_FERRAMENTAS>& usos) const;
     // The opening screen: no match, only picture 0 shown, window refreshed.
     void mExibeAbertura();
+    // The match screen's shown flags; draws nothing.
+    void mMostraPainel();
+    // The eco-meter: the bar's colour and height from the lake's energy.
+    void mAtualizaEcometro();
 
     std::string faseSugerida;  // at most 299 characters
     std::string faseAtual;     // at most 299 characters
@@ -72,5 +98,6 @@ public:
 
 private:
     void mExecutaComando(int id);
+    Balanco balanco;  // the swaying light, kept across matches
     void mIniciaUmaVez(const std::vector<std::string>& argumentos, ProcessoExterno& processo);
 };

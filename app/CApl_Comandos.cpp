@@ -43,6 +43,9 @@ void CApl::mTrataMensagem(const Mensagem& mensagem) {
     case TipoMensagem::COMANDO:
         mExecutaComando(static_cast<int>(mensagem.a));
         break;
+    case TipoMensagem::TEMPORIZADOR:
+        mExecEventosFase(mensagem.a == TIMER_PASSO ? ORIGEM_PASSO : ORIGEM_FASE);
+        break;
     case TipoMensagem::TECLA:
         if (mensagem.a == TECLA_F1) janela.mPostaComando(CMD_AJUDA);
         else if (mensagem.a == TECLA_F12) janela.mPostaFechamento();

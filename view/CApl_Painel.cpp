@@ -1,6 +1,7 @@
 // The control panel's operations of the application object.
 #include "app/CApl.h"
 
+#include "tutor/Tutor.h"
 #include "view/Painel.h"
 
 void CApl::mCarregaFerramentas(uint32_t c, std::array<int32_t, NUM_FERRAMENTAS>& usos) const {
@@ -13,4 +14,24 @@ void CApl::mExibeAbertura() {
     janela.visivel[ITEM_ABERTURA] = 1;
     for (std::size_t i = ITEM_ABERTURA + 1; i < NUM_ITENS_PAINEL; ++i) janela.visivel[i] = 0;
     janela.mAtualizaJanela();
+}
+
+void CApl::mMostraPainel() {
+    janela.visivel.fill(0);
+    for (int i = ITEM_FUNDO_PAINEL; i < ITEM_PRIMEIRO_PRESSIONADO; ++i) janela.visivel[i] = 1;
+    janela.visivel[ITEM_MOLDURA] = 0;
+    for (int barra = ITEM_BARRA_VERDE; barra <= ITEM_BARRA_VERMELHA; ++barra) janela.visivel[barra] = 0;
+    janela.visivel[ITEM_MENTAL] = gComTutor ? 1 : 0;
+}
+
+void CApl::mAtualizaEcometro() {
+    LeituraEcometro leitura;
+    agentes.mLeEcometro(leitura);
+    const float razao = leitura.escala != 0.0f ? leitura.soma / leitura.escala : 0.0f;
+    const int barra = corEcometro(razao);
+    tela.mDefineTopo(barra, static_cast<float>((1.0 - razao) * ALTURA_BARRA + TOPO_BARRA_CHEIA));
+    for (int i = ITEM_BARRA_VERDE; i <= ITEM_BARRA_VERMELHA; ++i) janela.visivel[i] = 0;
+    janela.visivel[barra] = 1;
+    tela.mDesenhaBitmap(ITEM_ECOMETRO);
+    tela.mDesenhaBitmap(barra);
 }

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -96,6 +97,7 @@ public:
 
     QuadroCliente* cliente;
     std::map<int, QAction*> acoes;
+    std::map<int, QTimer*> temporizadores;  // children of the window
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override {
@@ -270,6 +272,32 @@ void CJanela::mPostaComando(int id) {
             if (ouvinte) ouvinte->mTrataMensagem({TipoMensagem::COMANDO, static_cast<uint32_t>(id)});
         },
         Qt::QueuedConnection);
+}
+
+void CJanela::mDefineTemporizador(int id, uint32_t periodoMs) {
+    if (!janela) return;
+    QTimer*& temporizador = janela->temporizadores[id];
+    if (!temporizador) {
+        temporizador = new QTimer(janela);
+        temporizador->setTimerType(Qt::PreciseTimer);
+        QObject::connect(temporizador, &QTimer::timeout, janela, [this, id] {
+            if (ouvinte) ouvinte->mTrataMensagem({TipoMensagem::TEMPORIZADOR, static_cast<uint32_t>(id)});
+        });
+    }
+    temporizador->start(static_cast<int>(periodoMs));
+}
+
+void CJanela::mParaTemporizador(int id) {
+    if (!janela) return;
+    if (const auto achado = janela->temporizadores.find(id); achado != janela->temporizadores.end())
+        achado->second->stop();
+}
+
+int CJanela::mPeriodoTemporizador(int id) const {
+    if (!janela) return -1;
+    const auto achado = janela->temporizadores.find(id);
+    if (achado == janela->temporizadores.end() || !achado->second->isActive()) return -1;
+    return achado->second->interval();
 }
 
 void CJanela::mMarcaComando(int id, bool marcado) {

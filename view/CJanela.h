@@ -83,6 +83,13 @@ public:
     void mPostaFechamento();
     void mPostaComando(int id);
 
+    // Starts (or restarts) the window's timer id with a period in ms; each
+    // expiry reaches the application as TEMPORIZADOR with a = id.
+    void mDefineTemporizador(int id, uint32_t periodoMs);
+    void mParaTemporizador(int id);
+    // The period of a running timer in ms, or −1 when it does not run.
+    int mPeriodoTemporizador(int id) const;
+
     // Check mark and enabled state of a menu entry.
     void mMarcaComando(int id, bool marcado);
     void mHabilitaComando(int id, bool habilitado);

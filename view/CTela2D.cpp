@@ -64,6 +64,10 @@ void CTela2D::mRecarregaBitmaps() {
     }
 }
 
+void CTela2D::mDefineTopo(int i, float topo) {
+    if (i >= 0 && i < quantos) itens[static_cast<std::size_t>(i)].topo = topo;
+}
+
 void CTela2D::mDesenhaBitmap(int i) {
     if (i == -1) {
         for (int j = 0; j < quantos; ++j) mDesenhaItem(itens[static_cast<std::size_t>(j)]);

@@ -40,6 +40,9 @@ public:
     // entry's old picture.
     void mRecarregaBitmaps();
 
+    // Moves entry i's top edge (a fraction of the client height).
+    void mDefineTopo(int i, float topo);
+
     // Draws entry i, or every entry in index order for i = -1.
     void mDesenhaBitmap(int i);
 

@@ -12,7 +12,7 @@ enum class TipoMensagem {
     BOTAO_ESQUERDO_SOBE,
     BOTAO_DIREITO_DESCE,
     BOTAO_DIREITO_SOBE,
-    TEMPORIZADOR,         // the phase timer
+    TEMPORIZADOR,         // a: the timer id (TIMER_PASSO, TIMER_FASE)
     TAMANHO,              // a, b: new client width, height; 0, 0 when minimised
     ATIVA,                // the window was activated or deactivated
     FECHA,                // close request (menu, F12, close box)

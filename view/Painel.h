@@ -16,5 +16,16 @@ inline constexpr std::size_t NUM_ITENS_PAINEL = 29;
 // Indices of the entries the program names.
 inline constexpr int ITEM_ABERTURA = 0;
 inline constexpr int ITEM_FUNDO_PAINEL = 1;
+inline constexpr int ITEM_MOLDURA = 2;
+inline constexpr int ITEM_ECOMETRO = 5;
+inline constexpr int ITEM_BARRA_VERDE = 6;   // then yellow 7 and red 8
+inline constexpr int ITEM_BARRA_VERMELHA = 8;
+inline constexpr int ITEM_MENTAL = 9;
+inline constexpr int ITEM_PRIMEIRO_PRESSIONADO = 19;  // pressed images 19..28
+
+// The bar's height: top = (1 − r) × 0.193 + 0.78 for the ratio r; its
+// bottom stays at 0.973.
+inline constexpr double ALTURA_BARRA = 0.193;
+inline constexpr double TOPO_BARRA_CHEIA = 0.78;
 
 extern const std::array<ItemPainel, NUM_ITENS_PAINEL> ITENS_PAINEL;

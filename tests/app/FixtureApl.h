@@ -40,6 +40,34 @@ protected:
         return apl->mInicializa();
     }
 
+    // Starts a match the way the match start does, without its dialogs:
+    // parameters, lake, panel, clock.
+    bool iniciaPartidaEmProcesso() {
+        if (!apl->mLeParametros()) return false;
+        if (!apl->agentes.mConstroiLago(apl->cena, populacaoDosParametros())) return false;
+        apl->mMostraPainel();
+        apl->janela.mRepinta();
+        apl->estado = EM_JOGO;
+        apl->mExecEventosFase(ORIGEM_INICIO);
+        apl->passosPartida = 0;
+        return true;
+    }
+
+    // Runs the message loop, with the real timers, until the match has made
+    // passos steps (or 20 s have gone by).
+    void rodaAtePasso(uint32_t passos) {
+        QTimer vigia;
+        QObject::connect(&vigia, &QTimer::timeout, [&] {
+            if (apl->passosPartida >= passos) QApplication::exit(0);
+        });
+        vigia.start(1);
+        QTimer limite;
+        limite.setSingleShot(true);
+        QObject::connect(&limite, &QTimer::timeout, [] { QApplication::exit(-1); });
+        limite.start(20000);
+        QApplication::exec();
+    }
+
     // Runs the message loop until it ends; a loop that does not end within
     // a few seconds ends with -1.
     static int rodaLaco() {

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# End to end: the simula command's interface, run from the run directory.
+set -euo pipefail
+run=${1:?usage: simula.sh RUN_DIR}
+cd "$run"
+falha() { echo "FALHA: $*" >&2; exit 1; }
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+cabecalho="passo,n_gordo,n_azul,n_listrado,n_alga,n_micro,e_gordo,e_azul,e_listrado,e_alga,e_micro,e_lago,e_agua,seres,ecometro,cor,eventos"
+
+# Rows at step 0 and every K-th step; the header exactly.
+./simula --passos 10 --cada 5 >"$tmp/a.csv"
+[[ $(head -n 1 "$tmp/a.csv") == "$cabecalho" ]] || falha "cabeçalho: $(head -n 1 "$tmp/a.csv")"
+[[ $(cut -d, -f1 "$tmp/a.csv" | tail -n +2 | tr '\n' ' ') == "0 5 10 " ]] || falha "linhas de passo"
+[[ $(awk -F, 'NR>1 && NF!=17' "$tmp/a.csv" | wc -l) -eq 0 ]] || falha "colunas"
+grep -qE '^0,3,6,8,4,16,[0-9]+\.[0-9]{2},' "$tmp/a.csv" || falha "população inicial do valores.txt"
+
+# The same seed gives the same match; another seed another one.
+./simula --passos 50 --cada 25 >"$tmp/b.csv"
+./simula --passos 50 --cada 25 >"$tmp/c.csv"
+./simula --passos 50 --cada 25 --semente 2 >"$tmp/d.csv"
+cmp -s "$tmp/b.csv" "$tmp/c.csv" || falha "a mesma semente deu partidas diferentes"
+! cmp -s "$tmp/b.csv" "$tmp/d.csv" || falha "sementes diferentes deram a mesma partida"
+
+# Tools: used, then refused when no use is left (Mãe Natureza's tool 2 has 2).
+./simula --passos 3 --usa 1,0,2 --usa 2,0,2 --usa 3,0,2 >"$tmp/e.csv"
+[[ $(cut -d, -f17 "$tmp/e.csv" | tail -n +3 | tr '\n' '|') == "ferramenta 0 2|ferramenta 0 2|recusada 0 2|" ]] \
+  || falha "ferramentas: $(cut -d, -f17 "$tmp/e.csv" | tr '\n' '|')"
+
+# A match that cannot start: exit code 1 and the game's message.
+set +e
+./simula --valores "$tmp/nao-existe.txt" >/dev/null 2>"$tmp/erro"
+codigo=$?
+set -e
+[[ $codigo -eq 1 ]] || falha "valores faltando terminou com $codigo"
+grep -qx "Arquivo com parametros não encontrado" "$tmp/erro" || falha "mensagem: $(cat "$tmp/erro")"
+
+grep -v NUM_INI_AZUL dp/valores.txt >"$tmp/sem-azul.txt"
+set +e
+./simula --valores "$tmp/sem-azul.txt" >/dev/null 2>"$tmp/erro"
+codigo=$?
+set -e
+[[ $codigo -eq 1 && $(cat "$tmp/erro") == "NUM_INI_AZUL" ]] || falha "chave faltando: $codigo $(cat "$tmp/erro")"
+
+# Bad options: usage and exit code 2.
+for opcoes in "--passos" "--passos dez" "--cada 0" "--usa 1,4,0" "--usa 1,0" "--vista 10" "--xyz 1"; do
+  set +e
+  # shellcheck disable=SC2086
+  ./simula $opcoes >/dev/null 2>"$tmp/erro"
+  codigo=$?
+  set -e
+  [[ $codigo -eq 2 ]] || falha "opção '$opcoes' terminou com $codigo"
+  grep -q "^uso: simula" "$tmp/erro" || falha "opção '$opcoes' sem mensagem de uso"
+done
+echo "ok: simula"

@@ -1,0 +1,78 @@
+// A match run without a window, exactly as the game runs it: the same
+// parameters, lake building, steps, random generator and clock
+// arithmetic. Used by the simula command and its benchmark.
+#pragma once
+
+#include "app/PlataformaConsole.h"
+#include "lake/CTabelaAgentes.h"
+#include "lake/Passo.h"
+#include "phase/Fase.h"
+#include "view/CCena3D.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct OpcoesSimulacao {
+    std::string valores = "dp/valores.txt";
+    std::string fase;  // none: every entry is the filler
+    std::string modelos = "dp/";
+    uint32_t semente = 1;
+    uint32_t passos = 1000;
+    uint32_t cada = 1;  // a row every cada steps
+    int largura = 560, altura = 315;  // the 3D view, pixels
+    uint32_t periodo = 130;           // ms
+    struct Uso {
+        uint32_t passo;
+        uint32_t personagem, ferramenta;
+    };
+    std::vector<Uso> usos;  // tools used just before their step
+};
+
+// The ms clock the behaviours read: the simulated time.
+class PlataformaSimulada : public PlataformaConsole {
+public:
+    uint32_t mRelogioMs() const override { return agoraMs; }
+    uint32_t agoraMs = 0;
+};
+
+class Simulacao {
+public:
+    explicit Simulacao(OpcoesSimulacao opcoes);
+    ~Simulacao();
+    Simulacao(const Simulacao&) = delete;
+    Simulacao& operator=(const Simulacao&) = delete;
+
+    // Loads the models, reads the phase and the parameters and builds the
+    // lake, as a match start does. False when the match could not start
+    // (the reason is on standard error).
+    bool mInicia();
+
+    // Runs the match, writing the CSV rows; answers the steps run.
+    uint32_t mRoda(std::ostream& saida);
+
+    // One step of the clock, with the tools used before it.
+    void mPasso();
+
+    // The CSV header and one row.
+    static const char* mCabecalho();
+    void mEscreveLinha(std::ostream& saida, uint32_t passo);
+
+    const CTabelaAgentes& mAgentes() const { return *agentes; }
+
+private:
+    void mUsaFerramentas(uint32_t passo);
+
+    OpcoesSimulacao opcoes;
+    PlataformaSimulada plataforma;
+    std::unique_ptr<CCena3D> cena = std::make_unique<CCena3D>();
+    std::unique_ptr<CTabelaAgentes> agentes = std::make_unique<CTabelaAgentes>();
+    TabelaFase tabelaFase{};
+    Balanco balanco;
+    std::array<std::array<int32_t, NUM_FERRAMENTAS>, NUM_PERSONAGENS> usos{};
+    uint32_t passosFeitos = 0;
+    std::string eventos;  // since the last row, separated by ';'
+};
