@@ -1,6 +1,7 @@
 #include "lake/CComportamento.h"
 
 #include "lake/ComportamentosBase.h"
+#include "lake/ComportamentosPoluidores.h"
 #include "lake/ComportamentosVivos.h"
 
 std::unique_ptr<CComportamento> criaComportamento(int32_t tipo) {
@@ -16,6 +17,16 @@ std::unique_ptr<CComportamento> criaComportamento(int32_t tipo) {
     case COMP_REPRODUZ: return std::make_unique<ComportamentoReproduz>();
     case COMP_DESOVA: return std::make_unique<ComportamentoDesova>();
     case COMP_FONTE: return std::make_unique<ComportamentoFonte>();
+    case COMP_POLUIDOR: return std::make_unique<CComportamentoPoluidor>(tipo);
+    case COMP_DRAGA:
+    case COMP_REDE:
+    case COMP_LIXO:
+    case COMP_LANCHA:
+    case COMP_PESCA_PREDATORIA: return std::make_unique<ComportamentoAtravessa>(tipo);
+    case COMP_AGROTOXICO: return std::make_unique<ComportamentoAgrotoxico>(tipo);
+    case COMP_ESGOTO_RESIDENCIAL:
+    case COMP_ESGOTO_INDUSTRIAL:
+    case COMP_GASOLINA: return std::make_unique<ComportamentoDescarga>(tipo);
     default: return nullptr;
     }
 }

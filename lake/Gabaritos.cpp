@@ -67,6 +67,33 @@ constexpr std::array<CGabarito, 5> ESPECIES = {
     especie(PARES_MICRO, {TIPO_MICRO, CLASSE_ANIMAL, 10, SEM_REPRODUCAO, 0, 0, 0, -5}),
 };
 
+constexpr CGabarito poluidor(int32_t tipoComportamento, int32_t tipoCorpo) {
+    CGabarito g;
+    g.pares = {NULO, NULO, par(COMP_MORRE), par(tipoComportamento), NULO, NULO,
+               par(tipoComportamento), NULO, NULO};
+    g.grupo = 1;
+    g.tipo = tipoCorpo;
+    g.classe = CLASSE_OUTRA;
+    g.periodoReproducao = SEM_REPRODUCAO;
+    g.custoReproducao = 0;
+    g.energia = ENERGIA_NOVA;
+    return g;
+}
+
+// Dredger, pesticide, trawl net, litter, motor boat, predatory fishing,
+// residential and industrial sewage (no model), petrol leak.
+constexpr std::array<CGabarito, 9> INTERVENTORES = {
+    poluidor(COMP_DRAGA, 5),
+    poluidor(COMP_AGROTOXICO, 6),
+    poluidor(COMP_REDE, 7),
+    poluidor(COMP_LIXO, 9),
+    poluidor(COMP_LANCHA, 10),
+    poluidor(COMP_PESCA_PREDATORIA, 11),
+    poluidor(COMP_ESGOTO_RESIDENCIAL, TIPO_SEM_MODELO),
+    poluidor(COMP_ESGOTO_INDUSTRIAL, TIPO_SEM_MODELO),
+    poluidor(COMP_GASOLINA, 12),
+};
+
 }  // namespace
 
 const CGabarito GABARITO_LIVRE =
@@ -82,4 +109,9 @@ const CGabarito GABARITO_AGUA =
 const CGabarito& gabaritoEspecie(int32_t tipo) {
     assert(tipo >= TIPO_GORDO && tipo <= TIPO_MICRO && "only living species have a template here");
     return ESPECIES[static_cast<std::size_t>(tipo)];
+}
+
+const CGabarito& gabaritoInterventor(int n) {
+    assert(n >= 0 && n < NUM_TIPOS_INTERVENTOR && "interventors are numbered 0 to 8");
+    return INTERVENTORES[static_cast<std::size_t>(n)];
 }

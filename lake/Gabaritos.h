@@ -10,3 +10,8 @@ extern const CGabarito GABARITO_AGUA;
 
 // The template of a living species, by body type 0..4.
 const CGabarito& gabaritoEspecie(int32_t tipo);
+
+inline constexpr int NUM_TIPOS_INTERVENTOR = 9;
+
+// The template of interventor n (0..8): its polluting kind in slots 3 and 6.
+const CGabarito& gabaritoInterventor(int n);
