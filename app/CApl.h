@@ -48,6 +48,13 @@ public:
     // Every message of the main window comes here first.
     void mTrataMensagem(const Mensagem& mensagem) override;
 
+    // --- the life of a match (app/CApl_Partida.cpp)
+    // Ends the match: the end sign in the lake, the lake still. True.
+    bool mTerminaPartida();
+    // Pauses a running match or resumes a paused one; the menu's check
+    // mark follows. True.
+    bool mPausa();
+
     // --- the simulation clock (app/CApl_Relogio.cpp)
     // ORIGEM_INICIO restarts both timers; ORIGEM_PASSO runs a step;
     // ORIGEM_FASE the next phase event.
@@ -98,6 +105,7 @@ public:
 
 private:
     void mExecutaComando(int id);
+    void mEventoFase();
     Balanco balanco;  // the swaying light, kept across matches
     void mIniciaUmaVez(const std::vector<std::string>& argumentos, ProcessoExterno& processo);
 };

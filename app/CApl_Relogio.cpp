@@ -20,9 +20,27 @@ void CApl::mExecEventosFase(uint32_t origem) {
     case ORIGEM_PASSO:
         mPasso();
         break;
+    case ORIGEM_FASE:
+        mEventoFase();
+        break;
     default:
         break;
     }
+}
+
+void CApl::mEventoFase() {
+    // A firing during a pause or after the end waits; the timer stays armed.
+    if (estado != EM_JOGO) return;
+    const EventoSorteado evento = sorteiaEventoFase(tabelaFase);
+    if (evento.evento == EVENTO_FIM) {
+        mTerminaPartida();
+        return;
+    }
+    if (evento.evento >= EVENTO_SORTEADO) criaInterventor(evento.interventor, agentes, cena);
+    if (const auto periodo = agendaProximoEvento(tabelaFase, periodoPasso))
+        janela.mDefineTemporizador(TIMER_FASE, *periodo);
+    else
+        janela.mParaTemporizador(TIMER_FASE);
 }
 
 void CApl::mPasso() {

@@ -54,11 +54,11 @@ protected:
     }
 
     // Runs the message loop, with the real timers, until the match has made
-    // passos steps (or 20 s have gone by).
+    // passos steps or is no longer running (or 20 s have gone by).
     void rodaAtePasso(uint32_t passos) {
         QTimer vigia;
         QObject::connect(&vigia, &QTimer::timeout, [&] {
-            if (apl->passosPartida >= passos) QApplication::exit(0);
+            if (apl->passosPartida >= passos || apl->estado != EM_JOGO) QApplication::exit(0);
         });
         vigia.start(1);
         QTimer limite;

@@ -1,7 +1,11 @@
 #include "tests/app/FixtureApl.h"
+#include "phase/EventosFase.h"
 #include "view/Painel.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <string>
 
@@ -110,5 +114,133 @@ TEST_F(Relogio, PartidaComTemporizadoresDeVerdadeGravaQuadros) {
     for (const CAgente& agente : apl->agentes.agentes) vivos += agente.corpo != nullptr;
     EXPECT_GT(vivos, 20);
 }
+
+}  // namespace
+
+namespace {
+
+class EventosDaFase : public FixtureApl {
+protected:
+    void SetUp() override {
+        diretorio.mEscreve("dp/apl.cnf", "130\n70\nlicao.fase\n");
+        diretorio.mEscreve("licao.fase", "10 3\n30 14\n35 0\n50 1\n");
+        ASSERT_TRUE(iniciaSemTutor());
+        ASSERT_TRUE(iniciaPartidaEmProcesso());
+    }
+    void disparaFase() { apl->mTrataMensagem({TipoMensagem::TEMPORIZADOR, TIMER_FASE}); }
+    bool menuPausaMarcado() {
+        QWidget* janela = janelaComTitulo("QELP - Tarvelo 1.0");
+        for (QAction* menu : janela->findChild<QMenuBar*>()->actions())
+            for (QAction* item : menu->menu()->actions())
+                if (item->text() == "&Pausa\tF3") return item->isChecked();
+        return false;
+    }
+};
+
+TEST_F(EventosDaFase, InterventorEntraEOProximoEventoEhAgendado) {
+    disparaFase();
+    ASSERT_NE(apl->agentes[96].corpo, nullptr);
+    EXPECT_EQ(apl->agentes[96].corpo->tipo, 5) << "code 3: the dredger";
+    EXPECT_EQ(gIndiceEvento, 1u);
+    EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), 20000);
+}
+
+TEST_F(EventosDaFase, NumeroInexistenteAvisaEAgendaOProximo) {
+    disparaFase();
+    const std::size_t caixas = plataforma.caixas.size();
+    disparaFase();  // code 14: interventor 11
+    ASSERT_EQ(plataforma.caixas.size(), caixas + 1);
+    EXPECT_EQ(plataforma.caixas.back().texto,
+              "Interventor com esse numero nao existe. (CApl::mExecEventosFase)");
+    EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), 5000);
+}
+
+TEST_F(EventosDaFase, DisparoDuranteAPausaEsperaAVolta) {
+    apl->mPausa();
+    EXPECT_TRUE(menuPausaMarcado());
+    disparaFase();
+    EXPECT_EQ(apl->agentes[96].corpo, nullptr);
+    EXPECT_EQ(gIndiceEvento, 0u);
+    EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), 10000) << "still armed";
+    apl->mPausa();
+    EXPECT_FALSE(menuPausaMarcado());
+    disparaFase();
+    EXPECT_NE(apl->agentes[96].corpo, nullptr);
+}
+
+TEST_F(EventosDaFase, FimTerminaAPartidaEPoeAPlaca) {
+    for (int i = 0; i < 3; ++i) disparaFase();
+    const int periodo = apl->janela.mPeriodoTemporizador(TIMER_FASE);
+    apl->mPausa();
+    apl->mPausa();
+    disparaFase();  // code 1
+    EXPECT_EQ(apl->estado, TERMINADA);
+    ASSERT_GE(apl->idFimPartida, 0);
+    EXPECT_EQ(apl->cena.mInstancia(GRUPO_LUZES, apl->idFimPartida).modelo, 8);
+    EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), periodo) << "not re-armed";
+    disparaFase();  // ignored from now on
+    EXPECT_EQ(gIndiceEvento, 3u);
+}
+
+TEST_F(EventosDaFase, TerminarDuranteAPausaTiraAMarca) {
+    apl->mPausa();
+    ASSERT_TRUE(menuPausaMarcado());
+    EXPECT_TRUE(apl->mTerminaPartida());
+    EXPECT_EQ(apl->estado, TERMINADA);
+    EXPECT_FALSE(menuPausaMarcado());
+    const int placa = apl->idFimPartida;
+    EXPECT_TRUE(apl->mTerminaPartida());
+    EXPECT_EQ(apl->idFimPartida, placa) << "a second end changes nothing";
+}
+
+TEST_F(EventosDaFase, PausaForaDeJogoNaoFazNada) {
+    apl->mTerminaPartida();
+    apl->mPausa();
+    EXPECT_EQ(apl->estado, TERMINADA);
+    EXPECT_FALSE(menuPausaMarcado());
+}
+
+}  // namespace
+
+namespace {
+
+// The shipped phases on screen: each phase's times shortened fourfold, so
+// that its polluters enter, act, pour and leave in a few hundred steps.
+// Frames are saved to build/quadros/ for looking at.
+class FasesNaTela : public FixtureApl, public testing::WithParamInterface<const char*> {};
+
+TEST_P(FasesNaTela, PoluidoresEntramDespejamESaem) {
+    diretorio.mEscreve("dp/apl.cnf", std::string("10\n40\ndp/") + GetParam() + "\n");
+    ASSERT_TRUE(iniciaSemTutor());
+    for (EventoFase& entrada : apl->tabelaFase)
+        if (entrada.tempo != TEMPO_ENCHIMENTO) entrada.tempo /= 4;
+    ASSERT_TRUE(iniciaPartidaEmProcesso());
+
+    const QString pasta = QString(QELP_DIR_QUADROS);
+    QDir().mkpath(pasta);
+    int poluidoresVistos = 0;
+    bool houveGotas = false, algumSaiu = false;
+    std::array<bool, 20> estava{};
+    for (uint32_t passo = 80; passo <= 560 && apl->estado == EM_JOGO; passo += 80) {
+        rodaAtePasso(passo);
+        int poluidores = 0;
+        for (std::size_t i = 78; i <= 97; ++i) {
+            const bool esta = apl->agentes[i].corpo != nullptr;
+            algumSaiu |= estava[i - 78] && !esta;
+            estava[i - 78] = esta;
+            poluidores += esta;
+        }
+        poluidoresVistos = std::max(poluidoresVistos, poluidores);
+        for (const Temporaria& gota : apl->cena.mTemporarias()) houveGotas |= gota.ativa;
+        apl->janela.mImagem().save(
+            pasta + QString("/%1-%2.png").arg(QString(GetParam()).section('.', 0, 0)).arg(passo));
+    }
+    EXPECT_GT(poluidoresVistos, 0);
+    EXPECT_TRUE(houveGotas);
+    EXPECT_TRUE(algumSaiu);
+}
+
+INSTANTIATE_TEST_SUITE_P(Distribuidas, FasesNaTela,
+                         testing::Values("fase1.txt", "fase2.txt", "fase3.txt"));
 
 }  // namespace

@@ -43,6 +43,26 @@ codigo=$?
 set -e
 [[ $codigo -eq 1 && $(cat "$tmp/erro") == "NUM_INI_AZUL" ]] || falha "chave faltando: $codigo $(cat "$tmp/erro")"
 
+# A phase on the game's clock: events named as they run, the end stops the run.
+printf '10 0\n20 11\n25 12\n30 1\n' >"$tmp/fase.txt"
+./simula --fase "$tmp/fase.txt" --passos 5000 --cada 1000 >"$tmp/f.csv" 2>"$tmp/erro"
+eventos=$(cut -d, -f17 "$tmp/f.csv" | tail -n +2 | tr '\n' '|')
+[[ "$eventos" == "|interventor 8;interventor 9;fim|" ]] || falha "eventos da fase: $eventos"
+# 30 s at 130 ms: the end comes at 30000 ms, before step 231.
+[[ $(tail -n 1 "$tmp/f.csv" | cut -d, -f1) == 230 ]] || falha "fim no passo $(tail -n 1 "$tmp/f.csv" | cut -d, -f1)"
+grep -qx "Interventor com esse numero nao existe. (CApl::mExecEventosFase)" "$tmp/erro" \
+  || falha "aviso do interventor inexistente: $(cat "$tmp/erro")"
+# A slower step stretches the phase: 30 s at 260 ms is still step 230 of the match.
+./simula --fase "$tmp/fase.txt" --passos 5000 --cada 1000 --periodo 260 >"$tmp/g.csv" 2>/dev/null
+[[ $(tail -n 1 "$tmp/g.csv" | cut -d, -f1) == 230 ]] || falha "fim a 260 ms no passo $(tail -n 1 "$tmp/g.csv" | cut -d, -f1)"
+
+set +e
+./simula --fase "$tmp/nao-existe.fase" >/dev/null 2>"$tmp/erro"
+codigo=$?
+set -e
+[[ $codigo -eq 1 ]] || falha "fase faltando terminou com $codigo"
+[[ $(cat "$tmp/erro") == $'Arquivo de fase não encontrado\n'"$tmp/nao-existe.fase" ]] || falha "mensagens da fase: $(cat "$tmp/erro")"
+
 # Bad options: usage and exit code 2.
 for opcoes in "--passos" "--passos dez" "--cada 0" "--usa 1,4,0" "--usa 1,0" "--vista 10" "--xyz 1"; do
   set +e

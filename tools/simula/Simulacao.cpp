@@ -2,6 +2,7 @@
 
 #include "lake/Aleatorio.h"
 #include "lake/Relogio.h"
+#include "phase/EventosFase.h"
 #include "phase/LeParametros.h"
 #include "view/CenaPadrao.h"
 
@@ -46,28 +47,61 @@ bool Simulacao::mInicia() {
     for (std::size_t c = 0; c < NUM_PERSONAGENS; ++c)
         for (std::size_t k = 0; k < NUM_FERRAMENTAS; ++k)
             usos[c][k] = parametroInteiro(gNumFerramentas[c][k]);
+
+    // The clock restarts: the first phase event comes after its time.
+    gIndiceEvento = 0;
+    gContaInterventor = 0;
+    proximaFase = periodoPassoEfetivo(periodoFase(opcoes.periodo, tabelaFase[0].tempo));
     return true;
 }
 
 uint32_t Simulacao::mRoda(std::ostream& saida) {
     saida << mCabecalho() << '\n';
     mEscreveLinha(saida, 0);
-    while (passosFeitos < opcoes.passos) {
-        mPasso();
+    while (passosFeitos < opcoes.passos && mPasso())
         if (passosFeitos % opcoes.cada == 0) mEscreveLinha(saida, passosFeitos);
-    }
+    // The end of the match, between two rows, gets a row of its own.
+    if (!eventos.empty()) mEscreveLinha(saida, passosFeitos);
     return passosFeitos;
 }
 
-void Simulacao::mPasso() {
+bool Simulacao::mPasso() {
     const uint32_t passo = passosFeitos + 1;
-    plataforma.agoraMs = passo * periodoPassoEfetivo(opcoes.periodo);
+    const uint64_t agora = uint64_t{passo} * periodoPassoEfetivo(opcoes.periodo);
+
+    // At equal times the phase event runs before the step.
+    while (!terminada && proximaFase && *proximaFase <= agora) mEventoFase(*proximaFase);
+    if (terminada) return false;
+
+    plataforma.agoraMs = static_cast<uint32_t>(agora);
     mUsaFerramentas(passo);
     passoDoLago(*agentes, *cena);
     balanca(balanco, *cena);
     // The frame of the running match: everything moves once, drops age.
     cena->mDesenha(true);
     passosFeitos = passo;
+    return true;
+}
+
+void Simulacao::mEventoFase(uint64_t agora) {
+    plataforma.agoraMs = static_cast<uint32_t>(agora);
+    const EventoSorteado evento = sorteiaEventoFase(tabelaFase);
+    if (evento.evento == EVENTO_FIM) {
+        mAnota("fim");
+        terminada = true;
+        return;
+    }
+    if (evento.evento >= EVENTO_SORTEADO) {
+        mAnota("interventor " + std::to_string(evento.interventor));
+        criaInterventor(evento.interventor, *agentes, *cena);
+    }
+    const auto periodo = agendaProximoEvento(tabelaFase, opcoes.periodo);
+    proximaFase = periodo ? std::optional<uint64_t>(agora + *periodo) : std::nullopt;
+}
+
+void Simulacao::mAnota(const std::string& evento) {
+    if (!eventos.empty()) eventos += ';';
+    eventos += evento;
 }
 
 void Simulacao::mUsaFerramentas(uint32_t passo) {
@@ -75,14 +109,13 @@ void Simulacao::mUsaFerramentas(uint32_t passo) {
         if (uso.passo != passo) continue;
         int32_t& restantes = usos[uso.personagem][uso.ferramenta];
         const std::string quem = std::to_string(uso.personagem) + " " + std::to_string(uso.ferramenta);
-        if (!eventos.empty()) eventos += ';';
         if (restantes == 0) {
-            eventos += "recusada " + quem;
+            mAnota("recusada " + quem);
             continue;
         }
         --restantes;
         aplicaFerramenta(*agentes, gAlteraFerramenta[uso.personagem][uso.ferramenta]);
-        eventos += "ferramenta " + quem;
+        mAnota("ferramenta " + quem);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -54,8 +55,10 @@ public:
     // Runs the match, writing the CSV rows; answers the steps run.
     uint32_t mRoda(std::ostream& saida);
 
-    // One step of the clock, with the tools used before it.
-    void mPasso();
+    // The phase events due before the next step, in time order, then that
+    // step with the tools used before it. False once the match has ended
+    // (the end-of-match event), without a step.
+    bool mPasso();
 
     // The CSV header and one row.
     static const char* mCabecalho();
@@ -65,6 +68,8 @@ public:
 
 private:
     void mUsaFerramentas(uint32_t passo);
+    void mEventoFase(uint64_t agora);
+    void mAnota(const std::string& evento);
 
     OpcoesSimulacao opcoes;
     PlataformaSimulada plataforma;
@@ -74,5 +79,7 @@ private:
     Balanco balanco;
     std::array<std::array<int32_t, NUM_FERRAMENTAS>, NUM_PERSONAGENS> usos{};
     uint32_t passosFeitos = 0;
+    std::optional<uint64_t> proximaFase;  // ms of the phase timer's next firing
+    bool terminada = false;
     std::string eventos;  // since the last row, separated by ';'
 };
