@@ -6,6 +6,8 @@
 #include "view/Painel.h"
 #include "view/RenderizadorGL.h"
 
+#include <array>
+
 namespace {
 
 constexpr const char* TEXTO_PERGUNTA_TUTOR =
@@ -22,6 +24,12 @@ constexpr int ALTURA_VISTA_INICIAL = 450;
 constexpr MargensLago MARGENS_LAGO{0.68f, 0.15f, 0.08f, 0.08f};
 constexpr float MARGEM_BASE_VISTA = 0.25f;  // the panel's share of the client height
 constexpr const char* ARQUIVO_FUNDO_CENA = "dp/FUNDOCEN.bmp";
+
+// The sound effects, by slot.
+constexpr std::array<const char*, 8> ARQUIVOS_SONS = {
+    "./dp/abertura.wav", "./dp/iniciapa.wav", "./dp/fimpa.wav",  "./dp/recebe.wav",
+    "./dp/presssuc.wav", "./dp/presserr.wav", "./dp/sobre.wav", "./dp/interv.wav",
+};
 
 }  // namespace
 
@@ -94,6 +102,12 @@ bool CApl::mInicializa() {
     // 12. The window draws the 3D view above the panel.
     janela.mDefineVista3D(0, 0, 0, MARGEM_BASE_VISTA, &cena);
 
+    // 13. The sounds; a problem has been reported and the game goes on.
+    sons.mDefineSaida(plataforma().mCriaSaidaSom());
+    sons.mIniciaSom();
+    for (std::size_t slot = 0; slot < ARQUIVOS_SONS.size(); ++slot)
+        sons.mCarregaSom(static_cast<int>(slot), ARQUIVOS_SONS[slot]);
+
     // 14. Size and place the window.
     const TamanhoTela telaPrimaria = plataforma().mTamanhoTela();
     const int tamanho = static_cast<int>(tamanhoJanela);
@@ -109,6 +123,9 @@ bool CApl::mInicializa() {
 
     // 16. The opening screen.
     mExibeAbertura();
+
+    // 17. The opening jingle.
+    sons.mTocaSom(SOM_ABERTURA);
 
     // 18. Lights and models.
     if (!mCarregaCena()) return false;

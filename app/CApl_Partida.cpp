@@ -12,6 +12,7 @@ bool CApl::mTerminaPartida() {
     if (estado == PAUSADA) mPausa();
     idFimPartida = cena.mCriaInstancia(GRUPO_LUZES, MODELO_FIM_PARTIDA, {}, {}, {}, 0);
     estado = TERMINADA;
+    sons.mTocaSom(SOM_FIM_PARTIDA);
     return true;
 }
 

@@ -36,7 +36,10 @@ void CApl::mEventoFase() {
         mTerminaPartida();
         return;
     }
-    if (evento.evento >= EVENTO_SORTEADO) criaInterventor(evento.interventor, agentes, cena);
+    if (evento.evento >= EVENTO_SORTEADO) {
+        sons.mTocaSom(SOM_INTERVENTOR);
+        criaInterventor(evento.interventor, agentes, cena);
+    }
     if (const auto periodo = agendaProximoEvento(tabelaFase, periodoPasso))
         janela.mDefineTemporizador(TIMER_FASE, *periodo);
     else

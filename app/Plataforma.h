@@ -5,8 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+class SaidaSom;
 
 enum class Icone { INFORMACAO, PERGUNTA };
 enum class Botoes { OK, SIM_NAO, SIM_NAO_CANCELAR };
@@ -52,6 +55,10 @@ public:
 
     // True while the program of the record runs.
     virtual bool mProgramaRodando(const ProcessoExterno& processo) const = 0;
+
+    // The audio output the sound effects play through; none where there is
+    // no sound at all.
+    virtual std::unique_ptr<SaidaSom> mCriaSaidaSom() = 0;
 };
 
 // The platform the program runs on; installed once by main, or by a test.

@@ -1,5 +1,7 @@
 #include "app/PlataformaConsole.h"
 
+#include "sound/SaidaSom.h"
+
 #include <chrono>
 #include <iostream>
 
@@ -25,3 +27,5 @@ void PlataformaConsole::mIniciaPrograma(const std::vector<std::string>&, Process
 }
 
 bool PlataformaConsole::mProgramaRodando(const ProcessoExterno&) const { return false; }
+
+std::unique_ptr<SaidaSom> PlataformaConsole::mCriaSaidaSom() { return nullptr; }

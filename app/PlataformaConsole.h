@@ -15,6 +15,7 @@ public:
     void mIniciaPrograma(const std::vector<std::string>& argumentos,
                          ProcessoExterno& processo) override;
     bool mProgramaRodando(const ProcessoExterno& processo) const override;
+    std::unique_ptr<SaidaSom> mCriaSaidaSom() override;
 
     // The number of boxes shown so far.
     int mCaixas() const { return caixas; }

@@ -1,5 +1,7 @@
 #include "app/PlataformaQt.h"
 
+#include "sound/SaidaOpenAL.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -127,3 +129,5 @@ bool PlataformaQt::mProgramaRodando(const ProcessoExterno& processo) const {
     return kill(static_cast<pid_t>(processo.identificador), 0) == 0 || errno == EPERM;
 #endif
 }
+
+std::unique_ptr<SaidaSom> PlataformaQt::mCriaSaidaSom() { return std::make_unique<SaidaOpenAL>(); }

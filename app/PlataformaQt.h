@@ -16,4 +16,5 @@ public:
     void mIniciaPrograma(const std::vector<std::string>& argumentos,
                          ProcessoExterno& processo) override;
     bool mProgramaRodando(const ProcessoExterno& processo) const override;
+    std::unique_ptr<SaidaSom> mCriaSaidaSom() override;
 };

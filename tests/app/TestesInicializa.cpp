@@ -2,6 +2,7 @@
 #include "view/Painel.h"
 
 #include <QColor>
+#include <algorithm>
 #include <QImage>
 
 #include <string>
@@ -204,6 +205,49 @@ TEST_F(InicializaCena, VistaRefeitaQuandoAJanelaMudaDeTamanho) {
     EXPECT_NEAR(naTela.red(), naFigura.red(), 30);
     EXPECT_NEAR(naTela.green(), naFigura.green(), 30);
     EXPECT_NEAR(naTela.blue(), naFigura.blue(), 30);
+}
+
+}  // namespace
+
+namespace {
+
+class InicializaSom : public FixtureApl {};
+
+TEST_F(InicializaSom, CarregaOsOitoSonsETocaAAbertura) {
+    ASSERT_TRUE(iniciaSemTutor());
+    const SaidaSomRoteiro& saida = *plataforma.saidaSom;
+    ASSERT_EQ(saida.buffers.size(), 8u);
+    for (int slot = 0; slot < 8; ++slot) EXPECT_TRUE(apl->sons.mCarregado(slot)) << slot;
+    EXPECT_EQ(saida.tocados, std::vector<int>{0}) << "the opening jingle, once";
+    for (const SaidaSomRoteiro::Buffer& buffer : saida.buffers) {
+        EXPECT_EQ(buffer.formato.bitsPorAmostra, 16);
+        EXPECT_EQ(buffer.formato.etiqueta, FORMATO_PCM);
+    }
+}
+
+TEST_F(InicializaSom, SemDispositivoUmaMensagemEOJogoSegue) {
+    plataforma.comSom = false;
+    ASSERT_TRUE(iniciaSemTutor());
+    // The tutor question, the sound device, and nothing more (the suggested
+    // phase is missing here too, but that is the phase's own two boxes).
+    const std::vector<std::string> textos = plataforma.mTextos();
+    EXPECT_EQ(std::count(textos.begin(), textos.end(), "Impossível tocar sons."), 1);
+    for (const std::string& texto : textos) {
+        EXPECT_EQ(texto.find(".wav"), std::string::npos) << texto;
+        EXPECT_EQ(texto.find("WAV"), std::string::npos) << texto;
+        EXPECT_EQ(texto.find("carregar som"), std::string::npos) << texto;
+    }
+    EXPECT_EQ(plataforma.caixas[1].texto, "Impossível tocar sons.");
+    EXPECT_TRUE(apl->janela.mExiste());
+}
+
+TEST_F(InicializaSom, SobreFaltandoAvisaComONomeEFicaMudo) {
+    std::filesystem::remove(diretorio.mCaminho() / "dp" / "sobre.wav");
+    ASSERT_TRUE(iniciaSemTutor());
+    EXPECT_EQ(plataforma.caixas[1].texto, "Arquivo './dp/sobre.wav' não encontrado.");
+    const std::size_t tocadosAntes = plataforma.saidaSom->tocados.size();
+    apl->sons.mTocaSom(SOM_SOBRE);
+    EXPECT_EQ(plataforma.saidaSom->tocados.size(), tocadosAntes);
 }
 
 }  // namespace

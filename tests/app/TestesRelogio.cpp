@@ -138,7 +138,10 @@ protected:
 };
 
 TEST_F(EventosDaFase, InterventorEntraEOProximoEventoEhAgendado) {
+    const std::size_t tocadosAntes = plataforma.saidaSom->tocados.size();
     disparaFase();
+    ASSERT_EQ(plataforma.saidaSom->tocados.size(), tocadosAntes + 1);
+    EXPECT_EQ(plataforma.saidaSom->tocados.back(), SOM_INTERVENTOR) << "buffers follow the slots";
     ASSERT_NE(apl->agentes[96].corpo, nullptr);
     EXPECT_EQ(apl->agentes[96].corpo->tipo, 5) << "code 3: the dredger";
     EXPECT_EQ(gIndiceEvento, 1u);
@@ -175,6 +178,7 @@ TEST_F(EventosDaFase, FimTerminaAPartidaEPoeAPlaca) {
     apl->mPausa();
     disparaFase();  // code 1
     EXPECT_EQ(apl->estado, TERMINADA);
+    EXPECT_EQ(plataforma.saidaSom->tocados.back(), SOM_FIM_PARTIDA);
     ASSERT_GE(apl->idFimPartida, 0);
     EXPECT_EQ(apl->cena.mInstancia(GRUPO_LUZES, apl->idFimPartida).modelo, 8);
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), periodo) << "not re-armed";

@@ -32,3 +32,19 @@ std::vector<std::string> PlataformaRoteiro::mTextos() const {
     for (const CaixaMostrada& caixa : caixas) textos.push_back(caixa.texto);
     return textos;
 }
+
+std::unique_ptr<SaidaSom> PlataformaRoteiro::mCriaSaidaSom() {
+    auto saida = std::make_unique<SaidaSomRoteiro>();
+    saida->temDispositivo = comSom;
+    saidaSom = saida.get();
+    return saida;
+}
+
+int SaidaSomRoteiro::mCriaBuffer(const FormatoWave& formato, std::span<const uint8_t> dados) {
+    const bool aceita = (formato.canais == 1 || formato.canais == 2) &&
+                        (formato.bitsPorAmostra == 8 || formato.bitsPorAmostra == 16) &&
+                        formato.amostrasPorSegundo > 0 && !dados.empty();
+    if (!aberta || !aceita) return -1;
+    buffers.push_back({formato, dados.size(), true});
+    return static_cast<int>(buffers.size() - 1);
+}

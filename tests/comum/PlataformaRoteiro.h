@@ -4,12 +4,35 @@
 #pragma once
 
 #include "app/Plataforma.h"
+#include "sound/SaidaSom.h"
 
 #include <deque>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
+
+// A scripted audio output: it records the buffers made and the sounds
+// played, and takes only the formats a real device takes (8- or 16-bit,
+// mono or stereo PCM at a rate above 0).
+class SaidaSomRoteiro : public SaidaSom {
+public:
+    struct Buffer {
+        FormatoWave formato;
+        std::size_t bytes;
+        bool vivo;
+    };
+    bool mAbre() override { return aberta = temDispositivo; }
+    void mFecha() override { aberta = false; }
+    int mCriaBuffer(const FormatoWave& formato, std::span<const uint8_t> dados) override;
+    void mLiberaBuffer(int buffer) override { buffers.at(static_cast<std::size_t>(buffer)).vivo = false; }
+    void mToca(int buffer) override { tocados.push_back(buffer); }
+
+    bool temDispositivo = true;
+    bool aberta = false;
+    std::vector<Buffer> buffers;  // by handle
+    std::vector<int> tocados;     // handles, in the order played
+};
 
 struct CaixaMostrada {
     std::string texto;
@@ -35,6 +58,8 @@ public:
     void mIniciaPrograma(const std::vector<std::string>& argumentos,
                          ProcessoExterno& processo) override;
     bool mProgramaRodando(const ProcessoExterno& processo) const override;
+    // Hands out the scripted output; it stays reachable through saidaSom.
+    std::unique_ptr<SaidaSom> mCriaSaidaSom() override;
 
     // Texts of the boxes shown, in order.
     std::vector<std::string> mTextos() const;
@@ -50,6 +75,8 @@ public:
     std::map<std::string, std::string> programasNoPath;  // name → full path
     bool iniciaComSucesso = true;
     std::vector<std::vector<std::string>> iniciados;
+    bool comSom = true;            // whether the machine has a sound device
+    SaidaSomRoteiro* saidaSom = nullptr;  // the last output handed out
 
 private:
     int64_t proximoIdentificador = 1000;

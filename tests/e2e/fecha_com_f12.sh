@@ -1,73 +1,15 @@
 #!/usr/bin/env bash
 # End to end: starts the built game in a copy of the run directory under a
-# private Xvfb, answers the tutor question with No, finds the main window by
-# its title, closes it with F12 and checks that the game ends with code 0.
-set -euo pipefail
-
+# private Xvfb (with a silent sound device), answers the tutor question with
+# No, finds the main window by its title, closes it with F12 and checks that
+# the game ends with code 0.
+source "$(dirname "$0")/comum.sh"
 run=${1:?usage: fecha_com_f12.sh RUN_DIR}
-trabalho=$(mktemp -d)
-pid_xvfb=""
-pid_qelp=""
-encerra() {
-  [[ -n "$pid_qelp" ]] && kill "$pid_qelp" 2>/dev/null || true
-  [[ -n "$pid_xvfb" ]] && kill "$pid_xvfb" 2>/dev/null || true
-  rm -rf "$trabalho"
-}
-trap encerra EXIT
-falha() { echo "FALHA: $*" >&2; exit 1; }
 
-cp -r "$run"/. "$trabalho"/
-# A suggested phase that exists, so that start-up shows no phase message.
-printf '130\n70\nvazia.fase\n' >"$trabalho/dp/apl.cnf"
-: >"$trabalho/vazia.fase"
-
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$trabalho/display" 2>/dev/null &
-pid_xvfb=$!
-for _ in $(seq 100); do [[ -s "$trabalho/display" ]] && break; sleep 0.1; done
-[[ -s "$trabalho/display" ]] || falha "Xvfb não iniciou"
-export DISPLAY=":$(cat "$trabalho/display")"
-unset QT_QPA_PLATFORM
-
-# Finds a visible window whose title is exactly $1 within 20 s.
-janela() {
-  local id
-  id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) || true
-  [[ -n "$id" ]] || falha "janela '$1' não apareceu"
-  echo "$id"
-}
-
-# Sends a key to a window until the window disappears.
-tecla_ate_sumir() {
-  local id=$1 tecla=$2
-  for _ in $(seq 20); do
-    xdotool windowfocus --sync "$id" 2>/dev/null || true
-    xdotool key --clearmodifiers "$tecla" 2>/dev/null || true
-    sleep 0.5
-    xdotool search --onlyvisible --name "$3" 2>/dev/null | grep -qx "$id" || return 0
-  done
-  falha "a janela $id não respondeu à tecla $tecla"
-}
-
-cd "$trabalho"
-./qelp &
-pid_qelp=$!
-
-pergunta=$(janela "QELP")
-tecla_ate_sumir "$pergunta" alt+n "^QELP\$"
-
-principal=$(janela "QELP - Tarvelo 1\\.0")
-xdotool windowfocus --sync "$principal"
-xdotool key F12
-
-for _ in $(seq 100); do
-  kill -0 "$pid_qelp" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid_qelp" 2>/dev/null && falha "qelp não terminou depois de F12"
-set +e
-wait "$pid_qelp"
-codigo=$?
-set -e
-pid_qelp=""
-[[ $codigo -eq 0 ]] || falha "qelp terminou com código $codigo"
+prepara_execucao "$run"
+printf '[general]\ndrivers = null\n' >"$trabalho/alsoft.conf"
+export ALSOFT_CONF="$trabalho/alsoft.conf"
+inicia_xvfb
+inicia_qelp_sem_tutor
+fecha_com_f12
 echo "ok: qelp terminou com código 0"
