@@ -1,15 +1,22 @@
 #include "CDlgAjuda.h"
 
-#include <QPushButton>
+#include "CDlgTopico.h"
 
-CDlgAjuda::CDlgAjuda(QWidget* pai) : QDialog(pai) {
-    setWindowTitle(QStringLiteral("QELP - Ajuda"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(720, 430);
+#include <QTimer>
 
-    auto* fechar = new QPushButton(QStringLiteral("FECHAR"), this);
-    fechar->setGeometry(615, 320, 82, 76);
-    fechar->setDefault(true);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
+CDlgAjuda::CDlgAjuda(FonteFiguras novaFonte, QWidget* pai)
+    : CDlgFiguras(modeloPrincipal(), novaFonte, pai), fonte(std::move(novaFonte)) {
+    for (const EntradaPrincipal& entrada : entradasPrincipais()) {
+        const int topico = entrada.topico;
+        connect(mBotao(entrada.botao.id), &QAbstractButton::clicked, this,
+                [this, topico] { mAbreTopico(topico); });
+    }
+}
+
+void CDlgAjuda::mAbreTopico(int modelo) {
+    const ModeloDialogo* topico = modeloTopico(modelo);
+    if (!topico) return;
+    CDlgTopico dialogo(*topico, fonte, this);
+    if (aoAbrirTopico) QTimer::singleShot(0, &dialogo, [this, &dialogo] { aoAbrirTopico(dialogo); });
+    dialogo.exec();
 }

@@ -1,9 +1,23 @@
-// The help viewer's main dialog.
+// The help's main window: eight picture buttons, each opening its topic,
+// and "FECHAR", which ends the program.
 #pragma once
 
-#include <QDialog>
+#include "CDlgFiguras.h"
 
-class CDlgAjuda : public QDialog {
+#include <functional>
+
+class CDlgTopico;
+
+class CDlgAjuda : public CDlgFiguras {
 public:
-    explicit CDlgAjuda(QWidget* pai = nullptr);
+    explicit CDlgAjuda(FonteFiguras fonte = figuraEmbutida, QWidget* pai = nullptr);
+
+    // Opens a topic (by template number) modally and answers when it closes.
+    void mAbreTopico(int modelo);
+
+    // Called with each topic while it is open (tests look at it there).
+    std::function<void(CDlgTopico&)> aoAbrirTopico;
+
+private:
+    FonteFiguras fonte;
 };
