@@ -59,11 +59,6 @@ void CAgente::mLimpa() {
     cena = nullptr;
 }
 
-CComportamento* CAgente::mComportamento(int32_t slot) const {
-    if (slot < 0 || slot >= static_cast<int32_t>(NUM_SLOTS_AGENTE)) return nullptr;
-    return slots[static_cast<std::size_t>(slot)].get();
-}
-
 bool CAgente::mLivre() const {
     const CComportamento* nasce = slots[1].get();
     return nasce && nasce->tipo == COMP_NASCE;

@@ -44,9 +44,6 @@ public:
     // stays.
     void mLimpa();
 
-    // The behaviour in a slot, or none.
-    CComportamento* mComportamento(int32_t slot) const;
-
     // True when slot 1 holds COMP_NASCE: the agent is free to be born.
     bool mLivre() const;
 

@@ -26,11 +26,6 @@ void LeituraTexto::mPulaBrancos() {
     while (!resto.empty() && ehBranco(resto.front())) resto.remove_prefix(1);
 }
 
-bool LeituraTexto::mFim() {
-    mPulaBrancos();
-    return resto.empty();
-}
-
 std::optional<int32_t> LeituraTexto::mLeInteiro() {
     mPulaBrancos();
     std::size_t fim = 0;

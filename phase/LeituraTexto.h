@@ -24,9 +24,6 @@ public:
     // space, of which the first maxCaracteres are kept.
     std::optional<std::string> mLePalavra(std::size_t maxCaracteres);
 
-    // True when only white space is left.
-    bool mFim();
-
 private:
     void mPulaBrancos();
 

@@ -119,7 +119,6 @@ public:
     // Rendering and view rebuilding happen only while the scene is active.
     bool mAtiva() const { return ativa; }
     void mDefineAtiva(bool valor) { ativa = valor; }
-    const MargensLago& mMargens() const { return margens; }
 
     // --- models, lights and background
     // Loads the mesh of model m from a .x file. A file that cannot be read

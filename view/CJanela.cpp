@@ -308,18 +308,8 @@ void CJanela::mMarcaComando(int id, bool marcado) {
     }
 }
 
-void CJanela::mHabilitaComando(int id, bool habilitado) {
-    if (!janela) return;
-    if (const auto acao = janela->acoes.find(id); acao != janela->acoes.end())
-        acao->second->setEnabled(habilitado);
-}
-
 void CJanela::mDestroiJanela() {
     if (janela) delete janela.data();
-}
-
-std::string CJanela::mTitulo() const {
-    return janela ? janela->windowTitle().toStdString() : std::string();
 }
 
 void CJanela::mMostraImagem(const QRect& regiao) {

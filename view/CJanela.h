@@ -90,16 +90,13 @@ public:
     // The period of a running timer in ms, or −1 when it does not run.
     int mPeriodoTemporizador(int id) const;
 
-    // Check mark and enabled state of a menu entry.
+    // The check mark of a menu entry.
     void mMarcaComando(int id, bool marcado);
-    void mHabilitaComando(int id, bool habilitado);
 
     // Destroys the window at once (the destroy message ends the program).
     void mDestroiJanela();
 
     bool mExiste() const { return !janela.isNull(); }
-    bool mMinimizada() const { return minimizada; }
-    std::string mTitulo() const;
 
     // The retained picture, the size of the client area.
     QImage& mImagem() { return imagem; }

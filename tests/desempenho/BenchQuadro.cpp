@@ -1,7 +1,7 @@
 // One rendered frame of a busy lake: 75 beings, 20 polluters and 75 drops,
 // at 921 × 518 (the view of a 90 % window on a 1024 × 768 screen), with the
-// game's models, lights and background. Needs OpenGL (Xvfb gives Mesa's
-// software renderer).
+// game's models, lights and background, and a pick in it. Needs OpenGL
+// (Xvfb gives Mesa's software renderer).
 #include "app/PlataformaConsole.h"
 #include "lake/Aleatorio.h"
 #include "view/CCena3D.h"
@@ -22,16 +22,14 @@ struct PlataformaInstalada {
     PlataformaConsole plataforma;
 };
 
-void BM_QuadroDoLago(benchmark::State& estado) {
-    PlataformaInstalada plataforma;
+// The busy lake, drawn by OpenGL; none without an OpenGL 3.3 context.
+std::unique_ptr<CCena3D> lagoCheio() {
     auto cena = std::make_unique<CCena3D>();
     cena->mDefineDispositivo(std::make_unique<RenderizadorGL>(nullptr));
     if (!cena->mIniciaCena(0, 0, 921, 518, {0.68f, 0.15f, 0.08f, 0.08f}) ||
         !cena->mCarregaFundo(QELP_DIR_DP "/FUNDOCEN.bmp") ||
-        !carregaCenaPadrao(*cena, QELP_DIR_DP "/")) {
-        estado.SkipWithError("no OpenGL 3.3 context or no models");
-        return;
-    }
+        !carregaCenaPadrao(*cena, QELP_DIR_DP "/"))
+        return nullptr;
     for (int quadro = 0; quadro < NUM_QUADROS_TOPO; ++quadro) cena->mZBuffer(quadro, false);
 
     semeiaAleatorio(1);
@@ -42,11 +40,34 @@ void BM_QuadroDoLago(benchmark::State& estado) {
         cena->mCriaInstancia(GRUPO_POLUIDORES, 5 + i % 8 + (i % 8 >= 3), {ao(230), 26, 0}, {}, {}, 0);
     for (int i = 0; i < NUM_TEMPORARIAS; ++i)
         cena->mCriaTemporaria(1e9f, GRUPO_TEMPORARIAS, 13 + i % 4, {ao(230), ao(100), 0}, {}, {0, 1, 0}, 0.1f);
+    return cena;
+}
 
+void BM_QuadroDoLago(benchmark::State& estado) {
+    PlataformaInstalada plataforma;
+    const auto cena = lagoCheio();
+    if (!cena) {
+        estado.SkipWithError("no OpenGL 3.3 context or no models");
+        return;
+    }
     for (auto _ : estado) cena->mDesenha(true);
     cena->mLiberaCena();
 }
 BENCHMARK(BM_QuadroDoLago)->Unit(benchmark::kMillisecond);
+
+// A right click on the busy lake: the ray against every instance's
+// triangles of the game's models.
+void BM_EscolhaNoLagoCheio(benchmark::State& estado) {
+    PlataformaInstalada plataforma;
+    const auto cena = lagoCheio();
+    if (!cena) {
+        estado.SkipWithError("no OpenGL 3.3 context or no models");
+        return;
+    }
+    for (auto _ : estado) benchmark::DoNotOptimize(cena->mAgenteEm(460, 259));
+    cena->mLiberaCena();
+}
+BENCHMARK(BM_EscolhaNoLagoCheio)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
