@@ -6,6 +6,9 @@
 // reduction keeps them clean; nothing is random.
 #pragma once
 
+#include "tools/comum/Desenho.h"
+#include "tools/comum/Peixes.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -26,8 +29,8 @@ namespace ajuda {
 // The sixteen colours of the 16-colour pictures. Drawings use these names
 // only, so every pixel away from an edge is already a palette colour.
 namespace cor {
-inline const QColor contorno{0x23, 0x35, 0x40};
-inline const QColor branco{0xff, 0xff, 0xff};
+using comum::cor::branco;
+using comum::cor::contorno;
 inline const QColor fundoClaro{0xe2, 0xf3, 0xfa};
 inline const QColor aguaClara{0x8d, 0xd3, 0xec};
 inline const QColor agua{0x3a, 0x9f, 0xd0};
@@ -93,22 +96,16 @@ QImage novaImagem(int largura, int altura, const QColor& fundo,
 QStringList& avisos();
 
 // ---------------------------------------------------------------- shapes
-// DejaVu Sans at an exact pixel size.
+// DejaVu Sans at an exact pixel size, with kerning.
 QFont fonte(int pixels, bool negrito = true);
 
-// Pen of the dark outline colour (or another), round joins and caps.
-QPen caneta(double largura = CONTORNO, const QColor& c = cor::contorno);
-
-// Fills a path and strokes it with the dark outline (no stroke when the
-// width is 0).
-void preenche(QPainter& p, const QPainterPath& caminho, const QBrush& pincel,
-              double contorno = CONTORNO);
-
-// Ellipse path centred on a point.
-QPainterPath elipse(QPointF centro, double rx, double ry);
-
-// Rounded rectangle path.
-QPainterPath retangulo(const QRectF& r, double raio);
+// Pens, paths and shapes shared with the game's pictures (see
+// comum/Desenho.h).
+using comum::caneta;
+using comum::elipse;
+using comum::poligono;
+using comum::preenche;
+using comum::retangulo;
 
 // Rounded panel of one colour with the dark outline.
 void cartao(QPainter& p, const QRectF& r, const QColor& fundo, double raio = 10,
@@ -189,7 +186,7 @@ void bolha(QPainter& p, QPointF centro, double raio);
 void carinha(QPainter& p, QPointF centro, double raio, bool feliz);
 
 // ---------------------------------------------------------------- beings
-enum class TipoPeixe { Gordo, Azul, Listrado };
+using comum::TipoPeixe;
 
 // One fish of a kind, centred, with the given length from tail to mouth.
 void peixe(QPainter& p, TipoPeixe tipo, QPointF centro, double comprimento,

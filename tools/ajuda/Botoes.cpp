@@ -43,22 +43,26 @@ QLinearGradient degrade(double topo, double base, const QColor& a, const QColor&
     g.setColorAt(1, b);
     return g;
 }
+
+// Water filling a scene from a wavy surface down, past the scene's sides
+// and bottom so that only the surface shows an outline.
+QPainterPath aguaDaCena(double superficie, double ondulacao) {
+    QPainterPath caminho;
+    caminho.moveTo(-10, superficie);
+    comum::ondas(caminho, -10, 140, superficie, 18, ondulacao);
+    caminho.lineTo(140, 110);
+    caminho.lineTo(-10, 110);
+    caminho.closeSubpath();
+    return caminho;
+}
 }  // namespace
 
 // Cross-section of the lake: waves, water, sandy bottom with an alga.
 QImage botaoAgua() {
     return botao(QString::fromUtf8("Água e Fundo"), QColor(0xd6, 0xf0, 0xfb), [](QPainter& p) {
         const double superficie = 24, fundo = 78;
-        QPainterPath mar;
-        mar.moveTo(-10, superficie);
-        for (double x = -10; x < 140; x += 18) {
-            mar.quadTo(x + 4.5, superficie - 4, x + 9, superficie);
-            mar.quadTo(x + 13.5, superficie + 4, x + 18, superficie);
-        }
-        mar.lineTo(140, 110);
-        mar.lineTo(-10, 110);
-        mar.closeSubpath();
-        preenche(p, mar, degrade(superficie, fundo, QColor(0x7c, 0xd3, 0xee), QColor(0x24, 0x82, 0xb8)),
+        preenche(p, aguaDaCena(superficie, 4),
+                 degrade(superficie, fundo, QColor(0x7c, 0xd3, 0xee), QColor(0x24, 0x82, 0xb8)),
                  CONTORNO);
         sol(p, QPointF(112, 13), 6);
         fundoDeAreia(p, QRectF(0, 0, LARGURA_BOTAO, CENA.bottom()), fundo);
@@ -95,29 +99,12 @@ QImage botaoPoluicao() {
         nuvem(p, QRectF(72, -2, 52, 22), QColor(0x8c, 0x92, 0x96));
         // Factory on the far shore.
         preenche(p, retangulo(QRectF(22, 10, 10, 32), 0), QColor(0xb0, 0x4a, 0x3a), CONTORNO_FINO);
-        QPainterPath fabrica;
-        fabrica.moveTo(4, 44);
-        fabrica.lineTo(4, 28);
-        fabrica.lineTo(16, 34);
-        fabrica.lineTo(16, 28);
-        fabrica.lineTo(28, 34);
-        fabrica.lineTo(28, 28);
-        fabrica.lineTo(46, 34);
-        fabrica.lineTo(46, 44);
-        fabrica.closeSubpath();
+        const QPainterPath fabrica = poligono({{4, 44}, {4, 28}, {16, 34}, {16, 28}, {28, 34},
+                                               {28, 28}, {46, 34}, {46, 44}});
         preenche(p, fabrica, QColor(0x9a, 0xa3, 0xa8), CONTORNO_FINO);
         for (double x : {9.0, 21.0, 34.0})
             preenche(p, retangulo(QRectF(x, 37, 5, 4), 0), cor::amarelo, 1.0);
-        QPainterPath lago;
-        lago.moveTo(-10, superficie);
-        for (double x = -10; x < 140; x += 18) {
-            lago.quadTo(x + 4.5, superficie - 3, x + 9, superficie);
-            lago.quadTo(x + 13.5, superficie + 3, x + 18, superficie);
-        }
-        lago.lineTo(140, 110);
-        lago.lineTo(-10, 110);
-        lago.closeSubpath();
-        preenche(p, lago,
+        preenche(p, aguaDaCena(superficie, 3),
                  degrade(superficie, CENA.bottom(), QColor(0x8b, 0x9a, 0x5a),
                          QColor(0x5a, 0x55, 0x34)),
                  CONTORNO);
@@ -166,14 +153,8 @@ QImage botaoComoJoga() {
 // An open book with "A-Z" on its pages.
 QImage botaoDicionario() {
     return botao(QString::fromUtf8("Dicionário"), cor::aguaClara, [](QPainter& p) {
-        QPainterPath capa;
-        capa.moveTo(10, 26);
-        capa.lineTo(65, 34);
-        capa.lineTo(120, 26);
-        capa.lineTo(120, 86);
-        capa.lineTo(65, 94);
-        capa.lineTo(10, 86);
-        capa.closeSubpath();
+        const QPainterPath capa = poligono({{10, 26}, {65, 34}, {120, 26}, {120, 86}, {65, 94},
+                                            {10, 86}});
         preenche(p, capa, cor::vermelho, CONTORNO);
         for (double lado : {-1.0, 1.0}) {
             QPainterPath pagina;
@@ -240,11 +221,7 @@ QImage botaoPoluidor() {
         preenche(p, margem, cor::verdeClaro, CONTORNO);
         // House on the bank.
         preenche(p, retangulo(QRectF(6, 26, 24, 18), 0), cor::branco, CONTORNO_FINO);
-        QPainterPath telhado;
-        telhado.moveTo(2, 27);
-        telhado.lineTo(18, 14);
-        telhado.lineTo(34, 27);
-        telhado.closeSubpath();
+        const QPainterPath telhado = poligono({{2, 27}, {18, 14}, {34, 27}});
         preenche(p, telhado, cor::vermelho, CONTORNO_FINO);
         preenche(p, retangulo(QRectF(10, 33, 6, 11), 0), cor::marrom, 1.2);
         preenche(p, retangulo(QRectF(20, 31, 7, 6), 0), cor::aguaClara, 1.2);
@@ -269,12 +246,7 @@ QImage botaoPoluidor() {
         preenche(p, casco, cor::branco, CONTORNO);
         p.setPen(caneta(3, cor::vermelho));
         p.drawLine(QPointF(76, 48), QPointF(120, 48));
-        QPainterPath vidro;
-        vidro.moveTo(88, 42);
-        vidro.lineTo(96, 33);
-        vidro.lineTo(106, 33);
-        vidro.lineTo(106, 42);
-        vidro.closeSubpath();
+        const QPainterPath vidro = poligono({{88, 42}, {96, 33}, {106, 33}, {106, 42}});
         preenche(p, vidro, cor::aguaClara, CONTORNO_FINO);
         preenche(p, retangulo(QRectF(66, 36, 8, 20), 2), cor::contorno, 0);
         p.setBrush(Qt::NoBrush);

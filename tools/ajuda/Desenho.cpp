@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace ajuda {
 
@@ -70,43 +69,9 @@ QImage novaImagem(int largura, int altura, const QColor& fundo,
 // ---------------------------------------------------------------- shapes
 
 QFont fonte(int pixels, bool negrito) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(negrito);
-    f.setHintingPreference(QFont::PreferNoHinting);
+    QFont f = comum::fonteDejaVu(pixels, negrito);
     f.setKerning(true);
     return f;
-}
-
-QPen caneta(double largura, const QColor& c) {
-    QPen k(c, largura);
-    k.setJoinStyle(Qt::RoundJoin);
-    k.setCapStyle(Qt::RoundCap);
-    return k;
-}
-
-void preenche(QPainter& p, const QPainterPath& caminho, const QBrush& pincel, double contorno) {
-    p.setBrush(pincel);
-    if (contorno > 0)
-        p.setPen(caneta(contorno));
-    else
-        p.setPen(Qt::NoPen);
-    p.drawPath(caminho);
-}
-
-QPainterPath elipse(QPointF centro, double rx, double ry) {
-    QPainterPath c;
-    c.addEllipse(centro, rx, ry);
-    return c;
-}
-
-QPainterPath retangulo(const QRectF& r, double raio) {
-    QPainterPath c;
-    if (raio > 0)
-        c.addRoundedRect(r, raio, raio);
-    else
-        c.addRect(r);
-    return c;
 }
 
 void cartao(QPainter& p, const QRectF& r, const QColor& fundo, double raio, double contorno) {
@@ -117,10 +82,7 @@ void cartao(QPainter& p, const QRectF& r, const QColor& fundo, double raio, doub
 }
 
 void setaCaminho(QPainter& p, const QPainterPath& caminho, const QColor& c, double largura) {
-    const QPointF ponta = caminho.pointAtPercent(1);
-    const double angulo = -caminho.angleAtPercent(1) * std::numbers::pi / 180;
-    const QPointF frente(std::cos(angulo), std::sin(angulo));
-    const QPointF lado(-frente.y(), frente.x());
+    const auto [ponta, frente, lado] = comum::pontaDe(caminho);
     const double cabeca = largura * 1.5 + 2;
     // The shaft stops inside the head so the tip keeps its point.
     const double comprimento = caminho.length();
@@ -315,10 +277,7 @@ void agua(QPainter& p, const QRectF& area, double superficie, const QColor& c, d
           double altura) {
     QPainterPath caminho;
     caminho.moveTo(area.left() - onda, superficie);
-    for (double x = area.left() - onda; x < area.right() + onda; x += onda) {
-        caminho.quadTo(x + onda / 4, superficie - altura, x + onda / 2, superficie);
-        caminho.quadTo(x + onda * 3 / 4, superficie + altura, x + onda, superficie);
-    }
+    comum::ondas(caminho, area.left() - onda, area.right() + onda, superficie, onda, altura);
     caminho.lineTo(area.right() + onda, area.bottom() + CONTORNO);
     caminho.lineTo(area.left() - onda, area.bottom() + CONTORNO);
     caminho.closeSubpath();
@@ -358,19 +317,7 @@ void fundoDeAreia(QPainter& p, const QRectF& area, double topo, const QColor& ar
 void sol(QPainter& p, QPointF centro, double raio) {
     p.save();
     p.translate(centro);
-    QPainterPath raios;
-    for (int i = 0; i < RAIOS_SOL; ++i) {
-        const double a = i * 2 * std::numbers::pi / RAIOS_SOL;
-        const double meia = std::numbers::pi / RAIOS_SOL * 0.5;
-        const double longo = raio * 1.6;
-        QPolygonF t;
-        t << QPointF(std::cos(a - meia) * raio * 0.9, std::sin(a - meia) * raio * 0.9)
-          << QPointF(std::cos(a) * longo, std::sin(a) * longo)
-          << QPointF(std::cos(a + meia) * raio * 0.9, std::sin(a + meia) * raio * 0.9);
-        raios.addPolygon(t);
-        raios.closeSubpath();
-    }
-    preenche(p, raios, cor::laranja, CONTORNO_FINO);
+    preenche(p, comum::raiosDeSol(raio, RAIOS_SOL, 0.5, 1.6, 1.6), cor::laranja, CONTORNO_FINO);
     preenche(p, elipse(QPointF(0, 0), raio, raio), cor::amarelo, CONTORNO_FINO);
     p.restore();
     carinha(p, centro, raio, true);

@@ -32,12 +32,8 @@ void cenario(QPainter& p, bool comFundo) {
 
 // Hull of a boat floating on the water line, from x0 to x1.
 void casco(QPainter& p, double x0, double x1, double fundo, const QColor& c) {
-    QPainterPath h;
-    h.moveTo(x0, SUPERFICIE - 7);
-    h.lineTo(x1, SUPERFICIE - 7);
-    h.lineTo(x1 - 8, SUPERFICIE + fundo);
-    h.lineTo(x0 + 4, SUPERFICIE + fundo);
-    h.closeSubpath();
+    const QPainterPath h = poligono({{x0, SUPERFICIE - 7}, {x1, SUPERFICIE - 7},
+                                     {x1 - 8, SUPERFICIE + fundo}, {x0 + 4, SUPERFICIE + fundo}});
     preenche(p, h, c, C);
 }
 
@@ -78,12 +74,7 @@ void draga(QPainter& p) {
     p.setPen(caneta(2.2));
     p.drawLine(QPointF(40, 10), QPointF(70, 46));
     p.drawLine(QPointF(40, 10), QPointF(26, 20));
-    QPainterPath cacamba;
-    cacamba.moveTo(64, 46);
-    cacamba.lineTo(78, 46);
-    cacamba.lineTo(76, 58);
-    cacamba.lineTo(66, 58);
-    cacamba.closeSubpath();
+    const QPainterPath cacamba = poligono({{64, 46}, {78, 46}, {76, 58}, {66, 58}});
     preenche(p, cacamba, cor::cinza, C);
     casco(p, 8, 58, 7, cor::amarelo);
     preenche(p, retangulo(QRectF(14, 11, 18, 12), 2), cor::laranja, C);
@@ -96,13 +87,8 @@ void draga(QPainter& p) {
 void agrotoxico(QPainter& p) {
     cenario(p, false);
     // Field on the shore at the left.
-    QPainterPath campo;
-    campo.moveTo(-2, SUPERFICIE - 4);
-    campo.lineTo(24, SUPERFICIE - 4);
-    campo.lineTo(30, SUPERFICIE + 3);
-    campo.lineTo(30, 72);
-    campo.lineTo(-2, 72);
-    campo.closeSubpath();
+    const QPainterPath campo = poligono({{-2, SUPERFICIE - 4}, {24, SUPERFICIE - 4},
+                                         {30, SUPERFICIE + 3}, {30, 72}, {-2, 72}});
     preenche(p, campo, cor::marrom, C);
     for (double x : {4.0, 12.0, 20.0}) {
         p.setPen(caneta(1.6, cor::verde));
@@ -128,12 +114,7 @@ void agrotoxico(QPainter& p) {
     corpo.lineTo(90, 14);
     corpo.cubicTo(70, 16, 44, 16, 36, 10);
     preenche(p, corpo, cor::amarelo, C);
-    QPainterPath asa;
-    asa.moveTo(52, 10);
-    asa.lineTo(64, 10);
-    asa.lineTo(58, 20);
-    asa.lineTo(50, 20);
-    asa.closeSubpath();
+    const QPainterPath asa = poligono({{52, 10}, {64, 10}, {58, 20}, {50, 20}});
     preenche(p, asa, cor::vermelho, C);
     preenche(p, elipse(QPointF(44, 8), 4, 2.5), cor::aguaClara, 1.0);
     p.setPen(caneta(1.6));
@@ -209,12 +190,8 @@ void lancha(QPainter& p) {
     preenche(p, casco, cor::branco, C);
     p.setPen(caneta(2.4, cor::vermelho));
     p.drawLine(QPointF(30, SUPERFICIE - 2), QPointF(80, SUPERFICIE - 2));
-    QPainterPath vidro;
-    vidro.moveTo(46, SUPERFICIE - 8);
-    vidro.lineTo(54, SUPERFICIE - 16);
-    vidro.lineTo(62, SUPERFICIE - 16);
-    vidro.lineTo(62, SUPERFICIE - 8);
-    vidro.closeSubpath();
+    const QPainterPath vidro = poligono({{46, SUPERFICIE - 8}, {54, SUPERFICIE - 16},
+                                         {62, SUPERFICIE - 16}, {62, SUPERFICIE - 8}});
     preenche(p, vidro, cor::aguaClara, C);
     preenche(p, retangulo(QRectF(19, SUPERFICIE - 12, 9, 20), 2), cor::contorno, 1.0);
     // Noise behind the engine.
@@ -254,60 +231,46 @@ void pescaPredatoria(QPainter& p) {
     p.drawArc(QRectF(5, 48, 5, 6), 180 * 16, 180 * 16);
 }
 
+// Grassy bank at the left of a sewage scene, meeting the water at x.
+void margemDoEsgoto(QPainter& p, double x) {
+    preenche(p, poligono({{-2, SUPERFICIE - 6}, {x, SUPERFICIE - 6}, {x + 6, 72}, {-2, 72}}),
+             cor::verdeClaro, C);
+}
+
+// Sewage pipe coming out of the bank under the water, starting at x.
+void canoDoEsgoto(QPainter& p, double x) {
+    preenche(p, retangulo(QRectF(x, SUPERFICIE + 6, 24, 7), 0), cor::cinza, C);
+    preenche(p, retangulo(QRectF(x + 22, SUPERFICIE + 4, 4, 11), 0), cor::cinza, C);
+}
+
 // Sewage from the houses: a house on the shore and a brown outflow.
 void esgotoCasas(QPainter& p) {
     cenario(p, true);
-    QPainterPath margem;
-    margem.moveTo(-2, SUPERFICIE - 6);
-    margem.lineTo(34, SUPERFICIE - 6);
-    margem.lineTo(40, 72);
-    margem.lineTo(-2, 72);
-    margem.closeSubpath();
-    preenche(p, margem, cor::verdeClaro, C);
+    margemDoEsgoto(p, 34);
     preenche(p, retangulo(QRectF(6, 8, 22, 16), 0), cor::branco, C);
-    QPainterPath telhado;
-    telhado.moveTo(3, 9);
-    telhado.lineTo(17, -1);
-    telhado.lineTo(31, 9);
-    telhado.closeSubpath();
+    const QPainterPath telhado = poligono({{3, 9}, {17, -1}, {31, 9}});
     preenche(p, telhado, cor::vermelho, C);
     preenche(p, retangulo(QRectF(10, 14, 5, 10), 0), cor::marrom, 1.0);
     preenche(p, retangulo(QRectF(19, 13, 6, 5), 0), cor::aguaClara, 1.0);
     nuvemDeSujeira(p, QPointF(56, 44), 9, cor::marrom);
     nuvemDeSujeira(p, QPointF(70, 50), 6, cor::marrom);
-    preenche(p, retangulo(QRectF(24, SUPERFICIE + 6, 24, 7), 0), cor::cinza, C);
-    preenche(p, retangulo(QRectF(46, SUPERFICIE + 4, 4, 11), 0), cor::cinza, C);
+    canoDoEsgoto(p, 24);
 }
 
 // Sewage from the factories: a smoking factory and a poisonous outflow.
 void esgotoFabricas(QPainter& p) {
     cenario(p, true);
-    QPainterPath margem;
-    margem.moveTo(-2, SUPERFICIE - 6);
-    margem.lineTo(38, SUPERFICIE - 6);
-    margem.lineTo(44, 72);
-    margem.lineTo(-2, 72);
-    margem.closeSubpath();
-    preenche(p, margem, cor::verdeClaro, C);
+    margemDoEsgoto(p, 38);
     nuvem(p, QRectF(24, -4, 26, 12), cor::cinza);
     preenche(p, retangulo(QRectF(24, 2, 7, 20), 0), cor::vermelho, C);
-    QPainterPath fabrica;
-    fabrica.moveTo(2, 24);
-    fabrica.lineTo(2, 12);
-    fabrica.lineTo(10, 16);
-    fabrica.lineTo(10, 12);
-    fabrica.lineTo(18, 16);
-    fabrica.lineTo(18, 12);
-    fabrica.lineTo(36, 16);
-    fabrica.lineTo(36, 24);
-    fabrica.closeSubpath();
+    const QPainterPath fabrica = poligono({{2, 24}, {2, 12}, {10, 16}, {10, 12}, {18, 16}, {18, 12},
+                                           {36, 16}, {36, 24}});
     preenche(p, fabrica, cor::cinza, C);
     for (double x : {6.0, 14.0, 24.0})
         preenche(p, retangulo(QRectF(x, 18, 4, 3), 0), cor::amarelo, 0.8);
     nuvemDeSujeira(p, QPointF(62, 44), 10, cor::roxo);
     nuvemDeSujeira(p, QPointF(78, 52), 7, cor::roxo);
-    preenche(p, retangulo(QRectF(28, SUPERFICIE + 6, 24, 7), 0), cor::cinza, C);
-    preenche(p, retangulo(QRectF(50, SUPERFICIE + 4, 4, 11), 0), cor::cinza, C);
+    canoDoEsgoto(p, 28);
 }
 
 // Petrol leak: a tipped can and a dark slick spreading on the water.
@@ -451,14 +414,7 @@ void iconeVeneno(QPainter& p, const QRectF& caixa) {
 void iconeBarulho(QPainter& p, const QRectF& caixa) {
     p.save();
     emCaixa(p, caixa);
-    QPainterPath alto;
-    alto.moveTo(4, 15);
-    alto.lineTo(11, 15);
-    alto.lineTo(21, 6);
-    alto.lineTo(21, 34);
-    alto.lineTo(11, 25);
-    alto.lineTo(4, 25);
-    alto.closeSubpath();
+    const QPainterPath alto = poligono({{4, 15}, {11, 15}, {21, 6}, {21, 34}, {11, 25}, {4, 25}});
     preenche(p, alto, cor::cinza, C);
     p.setBrush(Qt::NoBrush);
     p.setPen(caneta(2.4, cor::vermelho));

@@ -7,6 +7,8 @@
 
 namespace ajuda {
 
+using comum::acha;
+
 namespace {
 constexpr int MARGEM = 16;
 constexpr int ALTURA_NOME = 32;  // two lines: name, then size
@@ -20,13 +22,6 @@ const int Y_BOTOES[] = {38, 283};
 constexpr int POSICAO_BOTAO = 18;  // the small picture in a topic window
 constexpr int LARGURA_FECHAR = 76;
 constexpr int ALTURA_FECHAR = 28;
-
-// The picture with this name (an empty image when missing).
-QImage achada(const std::vector<Lida>& figuras, const QString& nome) {
-    for (const Lida& f : figuras)
-        if (f.nome == nome) return f.imagem;
-    return {};
-}
 
 // The "FECHAR" push button at the top right of a window.
 void fechar(QPainter& p, int larguraJanela) {
@@ -99,7 +94,7 @@ bool salvaPrincipal(const std::vector<Lida>& figuras, const QString& caminho) {
     for (int linha = 0; linha < 2; ++linha)
         for (int coluna = 0; coluna < 4; ++coluna)
             p.drawImage(X_BOTOES[coluna], Y_BOTOES[linha],
-                        achada(figuras, QString::fromLatin1(ordem[linha][coluna])));
+                        acha(figuras, QString::fromLatin1(ordem[linha][coluna])));
     fechar(p, LARGURA_PRINCIPAL);
     p.end();
     return img.save(caminho, "PNG");
@@ -108,17 +103,17 @@ bool salvaPrincipal(const std::vector<Lida>& figuras, const QString& caminho) {
 bool salvaTopicos(const std::vector<Lida>& figuras, const QString& caminho) {
     // Poluição: the large picture fills the window from its corner and the
     // button is drawn on top of it.
-    const QImage grande = achada(figuras, QStringLiteral("BMP_EXPOLUICAO"));
+    const QImage grande = acha(figuras, QStringLiteral("BMP_EXPOLUICAO"));
     QImage a = janela(grande.width(), grande.height(), QString::fromUtf8("Poluição"));
     {
         QPainter p(&a);
         p.translate(0, a.height() - grande.height());
         p.drawImage(0, 0, grande);
-        p.drawImage(POSICAO_BOTAO, POSICAO_BOTAO, achada(figuras, QStringLiteral("BMP_POLUICAO")));
+        p.drawImage(POSICAO_BOTAO, POSICAO_BOTAO, acha(figuras, QStringLiteral("BMP_POLUICAO")));
         fechar(p, grande.width());
     }
     // Peixes: the button at the corner and the large picture to its right.
-    const QImage peixes = achada(figuras, QStringLiteral("BMP_EXPEIXE"));
+    const QImage peixes = acha(figuras, QStringLiteral("BMP_EXPEIXE"));
     const int xGrande = POSICAO_BOTAO + LARGURA_BOTAO + POSICAO_BOTAO;
     const int largura = xGrande + peixes.width() + POSICAO_BOTAO + LARGURA_FECHAR;
     const int altura = peixes.height() + 2 * POSICAO_BOTAO;
@@ -126,7 +121,7 @@ bool salvaTopicos(const std::vector<Lida>& figuras, const QString& caminho) {
     {
         QPainter p(&b);
         p.translate(0, b.height() - altura);
-        p.drawImage(POSICAO_BOTAO, POSICAO_BOTAO, achada(figuras, QStringLiteral("BMP_PEIXE")));
+        p.drawImage(POSICAO_BOTAO, POSICAO_BOTAO, acha(figuras, QStringLiteral("BMP_PEIXE")));
         p.drawImage(xGrande, POSICAO_BOTAO, peixes);
         fechar(p, largura);
     }

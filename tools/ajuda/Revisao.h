@@ -2,7 +2,8 @@
 // and mock-ups of the help's main window and of two topic windows.
 #pragma once
 
-#include <QImage>
+#include "tools/comum/Programa.h"
+
 #include <QString>
 
 #include <vector>
@@ -10,10 +11,7 @@
 namespace ajuda {
 
 // A picture as it was read back from its BMP file.
-struct Lida {
-    QString nome;
-    QImage imagem;
-};
+using Lida = comum::Quadro;
 
 // Every picture at its real size with its name under it.
 bool salvaFolha(const std::vector<Lida>& figuras, const QString& caminho);

@@ -16,31 +16,12 @@ constexpr int FOLHAS_ALGA = 6;
 // Faces are drawn in a model whose badge has this radius, then scaled.
 constexpr double RAIO_MODELO = 50.0;
 
-// Round eye with a pupil looking forward.
-void olhoDePeixe(QPainter& p, QPointF centro, double raio, double c) {
-    preenche(p, elipse(centro, raio, raio), cor::branco, c);
-    p.setPen(Qt::NoPen);
-    p.setBrush(cor::contorno);
-    p.drawEllipse(centro + QPointF(raio * 0.25, 0), raio * 0.55, raio * 0.55);
-    p.setBrush(cor::branco);
-    p.drawEllipse(centro + QPointF(raio * 0.42, -raio * 0.22), raio * 0.2, raio * 0.2);
-}
-
 // Round orange-gold fish with a fan tail, the biggest of the lake.
 void peixeGordo(QPainter& p, double c) {
-    QPainterPath cauda;
-    cauda.moveTo(-34, 0);
-    cauda.cubicTo(-48, -10, -58, -26, -64, -30);
-    cauda.cubicTo(-60, -12, -56, -4, -54, 0);
-    cauda.cubicTo(-56, 4, -60, 12, -64, 30);
-    cauda.cubicTo(-58, 26, -48, 10, -34, 0);
-    preenche(p, cauda, cor::laranja, c);
-    QPainterPath dorsal;
-    dorsal.moveTo(-22, -28);
-    dorsal.cubicTo(-18, -46, 4, -50, 14, -32);
-    dorsal.closeSubpath();
-    preenche(p, dorsal, cor::laranja, c);
-    preenche(p, elipse(QPointF(0, 0), 40, 34), cor::laranja, c);
+    const comum::FormaPeixe forma = comum::formaDe(TipoPeixe::Gordo);
+    preenche(p, forma.cauda, cor::laranja, c);
+    preenche(p, forma.dorsal, cor::laranja, c);
+    preenche(p, forma.corpo, cor::laranja, c);
     // Golden belly and a few scales.
     p.setPen(Qt::NoPen);
     p.setBrush(cor::amarelo);
@@ -51,41 +32,20 @@ void peixeGordo(QPainter& p, double c) {
         for (int i = 0; i < 3; ++i)
             p.drawArc(QRectF(-26 + i * 11 + linha * 5, -16 + linha * 11, 10, 10), 90 * 16,
                       180 * 16);
-    QPainterPath peitoral;
-    peitoral.moveTo(6, 6);
-    peitoral.cubicTo(-2, 10, -8, 18, -4, 22);
-    peitoral.cubicTo(2, 20, 8, 14, 6, 6);
-    preenche(p, peitoral, cor::laranja, c * 0.8);
-    olhoDePeixe(p, QPointF(22, -8), 8.5, c * 0.8);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(caneta(c * 0.8));
-    p.drawArc(QRectF(29, 2, 9, 8), 200 * 16, 130 * 16);
+    preenche(p, forma.peitoral, cor::laranja, c * 0.8);
+    comum::olhoDePeixe(p, forma, c * 0.8);
+    comum::bocaDePeixe(p, forma, c * 0.8);
 }
 
 // Slim blue fish with a forked tail.
 void peixeAzul(QPainter& p, double c) {
-    QPainterPath dorsal;
-    dorsal.moveTo(-10, -12);
-    dorsal.lineTo(-2, -26);
-    dorsal.cubicTo(6, -24, 12, -18, 16, -13);
-    dorsal.closeSubpath();
-    preenche(p, dorsal, cor::azulEscuro, c);
-    QPainterPath cauda;
-    cauda.moveTo(-34, 0);
-    cauda.lineTo(-58, -20);
-    cauda.cubicTo(-54, -8, -50, -2, -48, 0);
-    cauda.cubicTo(-50, 2, -54, 8, -58, 20);
-    cauda.closeSubpath();
-    preenche(p, cauda, cor::azulEscuro, c);
-    QPainterPath corpo;
-    corpo.moveTo(50, 2);
-    corpo.cubicTo(42, -14, 8, -19, -38, -3);
-    corpo.lineTo(-38, 3);
-    corpo.cubicTo(8, 19, 42, 16, 50, 2);
-    preenche(p, corpo, cor::agua, c);
+    const comum::FormaPeixe forma = comum::formaDe(TipoPeixe::Azul);
+    preenche(p, forma.dorsal, cor::azulEscuro, c);
+    preenche(p, forma.cauda, cor::azulEscuro, c);
+    preenche(p, forma.corpo, cor::agua, c);
     // Pale belly under the body's middle line.
     p.save();
-    p.setClipPath(corpo);
+    p.setClipPath(forma.corpo);
     QPainterPath barriga;
     barriga.moveTo(-40, 3);
     barriga.cubicTo(0, 4, 30, 4, 52, 3);
@@ -94,63 +54,22 @@ void peixeAzul(QPainter& p, double c) {
     barriga.closeSubpath();
     preenche(p, barriga, cor::aguaClara, 0);
     p.restore();
-    preenche(p, corpo, Qt::NoBrush, c);
-    QPainterPath peitoral;
-    peitoral.moveTo(18, 6);
-    peitoral.lineTo(6, 14);
-    peitoral.lineTo(12, 6);
-    preenche(p, peitoral, cor::azulEscuro, c * 0.7);
-    olhoDePeixe(p, QPointF(36, -3), 5, c * 0.7);
+    preenche(p, forma.corpo, Qt::NoBrush, c);
+    preenche(p, forma.peitoral, cor::azulEscuro, c * 0.7);
+    comum::olhoDePeixe(p, forma, c * 0.7);
 }
 
 // Yellow fish with dark stripes and a spiky fin.
 void peixeListrado(QPainter& p, double c) {
-    QPainterPath dorsal;
-    dorsal.moveTo(-22, -18);
-    for (int i = 0; i < 5; ++i) {
-        dorsal.lineTo(-18 + i * 8, -34 + (i % 2) * 4);
-        dorsal.lineTo(-14 + i * 8, -24);
-    }
-    dorsal.lineTo(22, -18);
-    dorsal.closeSubpath();
-    preenche(p, dorsal, cor::laranja, c);
-    QPainterPath cauda;
-    cauda.moveTo(-36, 0);
-    cauda.cubicTo(-46, -12, -54, -22, -60, -22);
-    cauda.cubicTo(-56, -8, -56, 8, -60, 22);
-    cauda.cubicTo(-54, 22, -46, 12, -36, 0);
-    preenche(p, cauda, cor::amarelo, c);
-    QPainterPath corpo;
-    corpo.moveTo(46, 2);
-    corpo.cubicTo(40, -24, -10, -30, -40, -2);
-    corpo.lineTo(-40, 2);
-    corpo.cubicTo(-10, 28, 40, 24, 46, 2);
-    preenche(p, corpo, cor::amarelo, 0);
-    p.save();
-    p.setClipPath(corpo);
-    p.setPen(Qt::NoPen);
-    p.setBrush(cor::contorno);
-    const double listras[] = {-26, -10, 6};
-    for (double x : listras) {
-        QPainterPath l;
-        l.moveTo(x - 3, -30);
-        l.cubicTo(x + 3, -10, x + 3, 10, x - 3, 30);
-        l.lineTo(x + 4, 30);
-        l.cubicTo(x + 10, 10, x + 10, -10, x + 4, -30);
-        l.closeSubpath();
-        p.drawPath(l);
-    }
-    p.restore();
-    preenche(p, corpo, Qt::NoBrush, c);
-    QPainterPath peitoral;
-    peitoral.moveTo(20, 6);
-    peitoral.cubicTo(12, 8, 8, 14, 10, 18);
-    peitoral.cubicTo(16, 16, 20, 12, 20, 6);
-    preenche(p, peitoral, cor::laranja, c * 0.8);
-    olhoDePeixe(p, QPointF(30, -5), 6.5, c * 0.8);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(caneta(c * 0.8));
-    p.drawArc(QRectF(36, 2, 7, 6), 200 * 16, 120 * 16);
+    const comum::FormaPeixe forma = comum::formaDe(TipoPeixe::Listrado);
+    preenche(p, forma.dorsal, cor::laranja, c);
+    preenche(p, forma.cauda, cor::amarelo, c);
+    preenche(p, forma.corpo, cor::amarelo, 0);
+    comum::listrasDePeixe(p, forma, cor::contorno);
+    preenche(p, forma.corpo, Qt::NoBrush, c);
+    preenche(p, forma.peitoral, cor::laranja, c * 0.8);
+    comum::olhoDePeixe(p, forma, c * 0.8);
+    comum::bocaDePeixe(p, forma, c * 0.8);
 }
 
 // Eyes, eyebrows, nose and smile of a face model centred at (0, -4).
@@ -273,25 +192,11 @@ void pescador(QPainter& p) {
 // Prefeito: grey hair and moustache, dark suit and the green-yellow sash.
 void prefeito(QPainter& p) {
     ombros(p, cor::azulEscuro);
-    QPainterPath gola;
-    gola.moveTo(-10, 28);
-    gola.lineTo(0, 42);
-    gola.lineTo(10, 28);
-    gola.closeSubpath();
+    const QPainterPath gola = poligono({{-10, 28}, {0, 42}, {10, 28}});
     preenche(p, gola, cor::branco, 1.4);
-    QPainterPath faixa;
-    faixa.moveTo(-38, 34);
-    faixa.lineTo(-28, 30);
-    faixa.lineTo(40, 60);
-    faixa.lineTo(24, 60);
-    faixa.closeSubpath();
+    const QPainterPath faixa = poligono({{-38, 34}, {-28, 30}, {40, 60}, {24, 60}});
     preenche(p, faixa, cor::verde, 1.4);
-    QPainterPath listra;
-    listra.moveTo(-34, 34);
-    listra.lineTo(-30, 32.5);
-    listra.lineTo(34, 60);
-    listra.lineTo(28, 60);
-    listra.closeSubpath();
+    const QPainterPath listra = poligono({{-34, 34}, {-30, 32.5}, {34, 60}, {28, 60}});
     preenche(p, listra, cor::amarelo, 0);
     cabeca(p);
     QPainterPath cabelo;
@@ -365,38 +270,19 @@ void peixe(QPainter& p, TipoPeixe tipo, QPointF centro, double comprimento, bool
 }
 
 void alga(QPainter& p, QPointF pe, double altura, double balanco, double contorno) {
-    auto ponto = [&](double t) {
-        return QPointF(pe.x() + balanco * std::sin(t * std::numbers::pi * 1.3) * t,
-                       pe.y() - altura * t);
+    // Flat light-green leaves.
+    auto folha = [contorno](QPainter& q, const QPainterPath& forma, double) {
+        preenche(q, forma, cor::verdeClaro, contorno);
     };
-    QPainterPath caule;
-    caule.moveTo(pe);
-    constexpr int PASSOS = 24;
-    for (int i = 1; i <= PASSOS; ++i) caule.lineTo(ponto(static_cast<double>(i) / PASSOS));
-    const double grossura = std::max(2.5, altura * 0.04);
-    p.save();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(caneta(grossura + 2 * contorno));
-    p.drawPath(caule);
-    // Leaves alternate sides, smaller towards the tip.
-    for (int i = 0; i < FOLHAS_ALGA; ++i) {
-        const double t = 0.15 + 0.8 * i / FOLHAS_ALGA;
-        const double lado = i % 2 == 0 ? 1.0 : -1.0;
-        const double tamanho = altura * 0.24 * (1.1 - t * 0.6);
-        p.save();
-        p.translate(ponto(t));
-        p.rotate(lado * 55 - 10 * lado * t);
-        QPainterPath folha;
-        folha.moveTo(0, 0);
-        folha.cubicTo(tamanho * 0.4, -tamanho * 0.3, tamanho * 0.4, -tamanho * 0.8, 0, -tamanho);
-        folha.cubicTo(-tamanho * 0.4, -tamanho * 0.8, -tamanho * 0.4, -tamanho * 0.3, 0, 0);
-        preenche(p, folha, cor::verdeClaro, contorno);
-        p.restore();
-    }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(cor::verde, grossura, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(caule);
-    p.restore();
+    comum::alga(p, pe, altura, balanco,
+                {.folhas = FOLHAS_ALGA,
+                 .grossuraMinima = 2.5,
+                 .grossuraRelativa = 0.04,
+                 .folhaRelativa = 0.24,
+                 .bojoFolha = 0.4,
+                 .caule = cor::verde,
+                 .contorno = contorno,
+                 .pintaFolha = folha});
 }
 
 void micro(QPainter& p, QPointF centro, double raio, const QColor& c) {
@@ -430,12 +316,8 @@ void aguape(QPainter& p, QPointF base, double escala) {
     for (int i = 0; i < 5; ++i) {
         p.save();
         p.rotate(angulos[i]);
-        const double t = tamanhos[i];
-        QPainterPath folha;
-        folha.moveTo(0, 0);
-        folha.cubicTo(-t * 0.9, -t * 0.5, -t * 0.8, -t * 1.7, 0, -t * 1.7);
-        folha.cubicTo(t * 0.8, -t * 1.7, t * 0.9, -t * 0.5, 0, 0);
-        preenche(p, folha, i % 2 == 0 ? cor::verde : cor::verdeClaro, c);
+        preenche(p, comum::folhaDeAguape(tamanhos[i]), i % 2 == 0 ? cor::verde : cor::verdeClaro,
+                 c);
         p.restore();
     }
     p.restore();

@@ -19,13 +19,9 @@ constexpr double FOLGA_FECHAR = 4;  // between a text and the close button's are
 // A sheet of paper with a folded corner and a few lines (the phase file).
 void arquivo(QPainter& p, const QRectF& r) {
     const double dobra = r.width() * 0.3;
-    QPainterPath folha;
-    folha.moveTo(r.topLeft());
-    folha.lineTo(r.right() - dobra, r.top());
-    folha.lineTo(r.right(), r.top() + dobra);
-    folha.lineTo(r.bottomRight());
-    folha.lineTo(r.bottomLeft());
-    folha.closeSubpath();
+    const QPainterPath folha = poligono({r.topLeft(), {r.right() - dobra, r.top()},
+                                         {r.right(), r.top() + dobra}, r.bottomRight(),
+                                         r.bottomLeft()});
     preenche(p, folha, cor::branco, CONTORNO_FINO);
     QPainterPath canto;
     canto.moveTo(r.right() - dobra, r.top());

@@ -15,7 +15,6 @@
 #include "tools/ajuda/Revisao.h"
 
 #include <QDir>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QPainterPathStroker>
 
@@ -26,6 +25,8 @@
 using namespace ajuda;
 
 namespace {
+constexpr char PROGRAMA[] = "gera_figuras_ajuda";
+
 // Draws one picture, keeping the cards drawn in it.
 Figura desenha(const char* nome, QImage (*desenho)(), int cores) {
     molduras().clear();
@@ -151,18 +152,6 @@ bool confereAreas(const Figura& figura, const QImage& indexada) {
     }
     return ok;
 }
-
-// Stops with a message when DejaVu Sans is missing: another font would
-// change the pictures from machine to machine.
-bool temFonte() {
-    const QFontInfo info(fonte(20));
-    if (info.family() == QLatin1String("DejaVu Sans")) return true;
-    std::fprintf(stderr,
-                 "gera_figuras_ajuda: fonte DejaVu Sans não encontrada (achou %s); "
-                 "instale fonts-dejavu-core\n",
-                 qPrintable(info.family()));
-    return false;
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -175,13 +164,9 @@ int main(int argc, char** argv) {
                      " [--principal JANELA.png] [--topicos JANELAS.png]\n");
         return 2;
     }
-    if (!temFonte()) return 1;
+    if (!comum::temDejaVu(PROGRAMA, fonte(20))) return 1;
     const QDir destino(args[1]);
-    if (!QDir().mkpath(destino.path())) {
-        std::fprintf(stderr, "gera_figuras_ajuda: não consegui criar %s\n",
-                     qPrintable(destino.path()));
-        return 1;
-    }
+    if (!comum::criaDiretorio(PROGRAMA, destino)) return 1;
 
     const std::vector<Figura> figuras = geraTodas();
     bool ok = true;
@@ -207,19 +192,10 @@ int main(int argc, char** argv) {
     std::printf("gera_figuras_ajuda: %zu figuras em %s\n", figuras.size(),
                 qPrintable(destino.path()));
 
-    for (int i = 2; i + 1 < args.size(); i += 2) {
-        bool salvou = false;
-        if (args[i] == QLatin1String("--folha"))
-            salvou = salvaFolha(lidas, args[i + 1]);
-        else if (args[i] == QLatin1String("--principal"))
-            salvou = salvaPrincipal(lidas, args[i + 1]);
-        else if (args[i] == QLatin1String("--topicos"))
-            salvou = salvaTopicos(lidas, args[i + 1]);
-        if (!salvou) {
-            std::fprintf(stderr, "gera_figuras_ajuda: falhou %s %s\n", qPrintable(args[i]),
-                         qPrintable(args[i + 1]));
-            return 1;
-        }
-    }
+    if (!comum::executaOpcoes(PROGRAMA, args, lidas,
+                              {{"--folha", salvaFolha},
+                               {"--principal", salvaPrincipal},
+                               {"--topicos", salvaTopicos}}))
+        return 1;
     return ok ? 0 : 1;
 }

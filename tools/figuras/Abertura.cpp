@@ -91,10 +91,7 @@ void desenhaAgua(QPainter& p) {
     // Wavy surface line with a light band under it.
     QPainterPath onda;
     onda.moveTo(0, NIVEL_AGUA);
-    for (int x = 0; x <= LARGURA; x += 40) {
-        onda.quadTo(x + 10, NIVEL_AGUA - 8, x + 20, NIVEL_AGUA);
-        onda.quadTo(x + 30, NIVEL_AGUA + 8, x + 40, NIVEL_AGUA);
-    }
+    comum::ondas(onda, 0, LARGURA + 40, NIVEL_AGUA, 40, 8);  // a wave past the right edge
     QPainterPath faixa = onda;
     faixa.lineTo(LARGURA, NIVEL_AGUA + 18);
     faixa.lineTo(0, NIVEL_AGUA + 18);
@@ -103,7 +100,7 @@ void desenhaAgua(QPainter& p) {
     p.setBrush(QColor(255, 255, 255, 70));
     p.drawPath(faixa);
     p.setBrush(Qt::NoBrush);
-    p.setPen(canetaContorno(C));
+    p.setPen(caneta(C));
     p.drawPath(onda);
     p.setPen(QPen(QColor(255, 255, 255, 200), 2));
     p.translate(0, 4);
@@ -260,7 +257,7 @@ void desenhaTextos(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 20, 30, 90));
     p.drawRoundedRect(placa.translated(0, 7), 28, 28);
-    preenche(p, retanguloArredondado(placa, 28),
+    preenche(p, retangulo(placa, 28),
              degradeVertical(placa, cor::madeiraClara, cor::madeira), 4);
     p.setPen(QPen(QColor(255, 255, 255, 140), 2));
     p.setBrush(Qt::NoBrush);

@@ -26,28 +26,9 @@ double Sorteio::proximo() {
 }
 
 QFont fonte(int pixels, bool negrito) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(negrito);
-    f.setHintingPreference(QFont::PreferNoHinting);
+    QFont f = comum::fonteDejaVu(pixels, negrito);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
-}
-
-QPen canetaContorno(double largura, const QColor& c) {
-    QPen caneta(c, largura);
-    caneta.setJoinStyle(Qt::RoundJoin);
-    caneta.setCapStyle(Qt::RoundCap);
-    return caneta;
-}
-
-void preenche(QPainter& p, const QPainterPath& caminho, const QBrush& pincel, double largura) {
-    p.setBrush(pincel);
-    if (largura > 0)
-        p.setPen(canetaContorno(largura));
-    else
-        p.setPen(Qt::NoPen);
-    p.drawPath(caminho);
 }
 
 QLinearGradient degradeVertical(const QRectF& r, const QColor& topo, const QColor& base) {
@@ -62,18 +43,6 @@ QLinearGradient degradeHorizontal(const QRectF& r, const QColor& esquerda, const
     g.setColorAt(0, esquerda);
     g.setColorAt(1, direita);
     return g;
-}
-
-QPainterPath elipse(QPointF centro, double rx, double ry) {
-    QPainterPath c;
-    c.addEllipse(centro, rx, ry);
-    return c;
-}
-
-QPainterPath retanguloArredondado(const QRectF& r, double raio) {
-    QPainterPath c;
-    c.addRoundedRect(r, raio, raio);
-    return c;
 }
 
 // Path of a text line whose baseline is centred vertically in the rectangle.
@@ -92,7 +61,7 @@ void escreveContornado(QPainter& p, const QRectF& r, const QString& texto, const
     const QPainterPath c = caminhoTexto(r, texto, f);
     p.save();
     p.setBrush(Qt::NoBrush);
-    p.setPen(canetaContorno(2 * larguraBorda, borda));
+    p.setPen(caneta(2 * larguraBorda, borda));
     p.drawPath(c);
     p.setPen(Qt::NoPen);
     p.setBrush(preenchimento);
@@ -116,14 +85,14 @@ void desenhaProibido(QPainter& p, QPointF centro, double raio) {
     const double r = raio - espessura / 2;
     p.save();
     p.setBrush(Qt::NoBrush);
-    QPen caneta(cor::branco, espessura + 2 * aro);
-    caneta.setCapStyle(Qt::FlatCap);
-    p.setPen(caneta);
+    QPen traco(cor::branco, espessura + 2 * aro);
+    traco.setCapStyle(Qt::FlatCap);
+    p.setPen(traco);
     p.drawEllipse(centro, r, r);
     p.drawLine(a, b);
-    caneta.setColor(cor::vermelho);
-    caneta.setWidthF(espessura);
-    p.setPen(caneta);
+    traco.setColor(cor::vermelho);
+    traco.setWidthF(espessura);
+    p.setPen(traco);
     p.drawEllipse(centro, r, r);
     p.drawLine(a, b);
     p.restore();
@@ -144,7 +113,7 @@ void desenhaCertinho(QPainter& p, QPointF centro, double raio) {
     marca.lineTo(centro + QPointF(-raio * 0.12, raio * 0.4));
     marca.lineTo(centro + QPointF(raio * 0.52, -raio * 0.42));
     p.setBrush(Qt::NoBrush);
-    p.setPen(canetaContorno(raio * 0.3, cor::branco));
+    p.setPen(caneta(raio * 0.3, cor::branco));
     p.drawPath(marca);
     p.restore();
 }
@@ -167,21 +136,15 @@ void desenhaFolha(QPainter& p, QPointF base, double angulo, double tamanho, cons
     p.save();
     p.translate(base);
     p.rotate(angulo);
-    QPainterPath folha;
-    folha.moveTo(0, 0);
-    folha.cubicTo(tamanho * 0.45, -tamanho * 0.3, tamanho * 0.4, -tamanho * 0.8, 0, -tamanho);
-    folha.cubicTo(-tamanho * 0.4, -tamanho * 0.8, -tamanho * 0.45, -tamanho * 0.3, 0, 0);
-    preenche(p, folha, degradeVertical(QRectF(0, -tamanho, 1, tamanho), clareia(c, 0.35), c), 1.4);
+    preenche(p, folhaPontuda(tamanho, 0.45, 0.4),
+             degradeVertical(QRectF(0, -tamanho, 1, tamanho), clareia(c, 0.35), c), 1.4);
     p.setPen(QPen(clareia(c, -0.35), 1));
     p.drawLine(QPointF(0, -tamanho * 0.15), QPointF(0, -tamanho * 0.75));
     p.restore();
 }
 
 void desenhaSeta(QPainter& p, const QPainterPath& caminho, const QColor& c, double largura) {
-    const QPointF ponta = caminho.pointAtPercent(1);
-    const double angulo = -caminho.angleAtPercent(1) * std::numbers::pi / 180;
-    const QPointF frente(std::cos(angulo), std::sin(angulo));
-    const QPointF lado(-frente.y(), frente.x());
+    const auto [ponta, frente, lado] = comum::pontaDe(caminho);
     const double cabeca = largura * 1.6;
     // The shaft stops short of the tip so the head keeps its point.
     QPainterPath haste = caminho;
@@ -206,15 +169,12 @@ void desenhaFaixaAgua(QPainter& p, const QRectF& area, double topo) {
     constexpr double ONDA = 12;  // length of one wave
     QPainterPath agua;
     agua.moveTo(area.left(), topo);
-    for (double x = area.left(); x < area.right(); x += ONDA) {
-        agua.quadTo(x + ONDA / 4, topo - 3, x + ONDA / 2, topo);
-        agua.quadTo(x + ONDA * 3 / 4, topo + 3, x + ONDA, topo);
-    }
+    comum::ondas(agua, area.left(), area.right(), topo, ONDA, 3);
     agua.lineTo(area.right() + ONDA, area.bottom() + 2);
     agua.lineTo(area.left(), area.bottom() + 2);
     agua.closeSubpath();
     p.save();
-    p.setClipPath(retanguloArredondado(area, 7));
+    p.setClipPath(retangulo(area, 7));
     preenche(p, agua,
              degradeVertical(QRectF(0, topo, 1, area.bottom() - topo), QColor(0x5b, 0xb8, 0xe6),
                              QColor(0x2a, 0x7f, 0xc0)),
@@ -241,19 +201,8 @@ void desenhaNuvem(QPainter& p, const QRectF& r, double contorno) {
 void desenhaSol(QPainter& p, QPointF centro, double raio, double contorno, bool comRosto) {
     p.save();
     p.translate(centro);
-    QPainterPath raios;
-    for (int i = 0; i < RAIOS_SOL; ++i) {
-        const double a = i * 2 * std::numbers::pi / RAIOS_SOL;
-        const double meia = std::numbers::pi / RAIOS_SOL * 0.55;
-        const double longo = raio * (i % 2 == 0 ? 1.65 : 1.45);
-        QPolygonF t;
-        t << QPointF(std::cos(a - meia) * raio * 0.9, std::sin(a - meia) * raio * 0.9)
-          << QPointF(std::cos(a) * longo, std::sin(a) * longo)
-          << QPointF(std::cos(a + meia) * raio * 0.9, std::sin(a + meia) * raio * 0.9);
-        raios.addPolygon(t);
-        raios.closeSubpath();
-    }
-    preenche(p, raios, QColor(0xff, 0xb3, 0x1a), contorno);
+    preenche(p, comum::raiosDeSol(raio, RAIOS_SOL, 0.55, 1.65, 1.45), QColor(0xff, 0xb3, 0x1a),
+             contorno);
     QRadialGradient g(QPointF(-raio * 0.3, -raio * 0.3), raio * 1.4);
     g.setColorAt(0, QColor(0xff, 0xf3, 0xa6));
     g.setColorAt(0.6, cor::sol);
@@ -268,7 +217,7 @@ void desenhaSol(QPainter& p, QPointF centro, double raio, double contorno, bool 
         p.drawEllipse(QPointF(-raio * 0.55, raio * 0.2), raio * 0.14, raio * 0.09);
         p.drawEllipse(QPointF(raio * 0.55, raio * 0.2), raio * 0.14, raio * 0.09);
         p.setBrush(Qt::NoBrush);
-        p.setPen(canetaContorno(contorno));
+        p.setPen(caneta(contorno));
         p.drawArc(QRectF(-raio * 0.35, -raio * 0.2, raio * 0.7, raio * 0.6), 200 * 16, 140 * 16);
     }
     p.restore();

@@ -45,7 +45,7 @@ void iconeAguapes(QPainter& p) {
 // Trocar o fundo do lago: old dark mud turned into fresh sand, with a shovel.
 void iconeFundo(QPainter& p) {
     p.save();
-    p.setClipPath(retanguloArredondado(AREA, 7));
+    p.setClipPath(retangulo(AREA, 7));
     p.fillRect(AREA, degradeVertical(AREA, QColor(0xb6, 0xe4, 0xf5), QColor(0x5b, 0xb8, 0xe6)));
     preenche(p, monte(AREA.left() - 4, 52, 30), QColor(0x6e, 0x4e, 0x32), 1.6);
     preenche(p, monte(50, AREA.right() + 4, 28),
@@ -102,11 +102,8 @@ void iconeDegradacao(QPainter& p) {
     p.save();
     p.translate(centro + QPointF(-3, 11));
     p.rotate(35);
-    QPainterPath folha;
     const double t = 25;
-    folha.moveTo(0, 0);
-    folha.cubicTo(t * 0.5, -t * 0.3, t * 0.45, -t * 0.8, 0, -t);
-    folha.cubicTo(-t * 0.45, -t * 0.8, -t * 0.5, -t * 0.3, 0, 0);
+    QPainterPath folha = folhaPontuda(t, 0.5, 0.45);
     folha = folha.subtracted(elipse(QPointF(6, -15), 3.5, 3));
     folha = folha.subtracted(elipse(QPointF(-7, -8), 3, 2.5));
     folha = folha.subtracted(elipse(QPointF(9, -6), 3.5, 3.5));
@@ -127,7 +124,7 @@ void iconeDegradacao(QPainter& p) {
         p.translate(bacterias[i]);
         p.rotate(angulos[i]);
         const QColor c = i % 2 == 0 ? QColor(0x9c, 0x6a, 0xde) : QColor(0x7c, 0xc8, 0x3c);
-        preenche(p, retanguloArredondado(QRectF(-7, -3.5, 14, 7), 3.5), c, 1.4);
+        preenche(p, retangulo(QRectF(-7, -3.5, 14, 7), 3.5), c, 1.4);
         p.setPen(Qt::NoPen);
         p.setBrush(clareia(c, -0.4));
         p.drawEllipse(QPointF(1, 0), 1.8, 1.5);
@@ -140,13 +137,9 @@ void iconeDegradacao(QPainter& p) {
 void iconeAreaProibida(QPainter& p) {
     desenhaFaixaAgua(p, AREA, 36);
     // Buoy: red and white float with a little flag.
-    p.setPen(canetaContorno(1.6));
+    p.setPen(caneta(1.6));
     p.drawLine(QPointF(19, 30), QPointF(19, 12));
-    QPainterPath bandeira;
-    bandeira.moveTo(19, 12);
-    bandeira.lineTo(28, 15);
-    bandeira.lineTo(19, 18.5);
-    bandeira.closeSubpath();
+    const QPainterPath bandeira = poligono({{19, 12}, {28, 15}, {19, 18.5}});
     preenche(p, bandeira, cor::vermelho, 1.4);
     QPainterPath boia;
     boia.moveTo(12, 39);
@@ -174,7 +167,7 @@ void iconeAreaProibida(QPainter& p) {
 void iconeLixoMargem(QPainter& p) {
     desenhaFaixaAgua(p, AREA, 34);
     p.save();
-    p.setClipPath(retanguloArredondado(AREA, 7));
+    p.setClipPath(retangulo(AREA, 7));
     QPainterPath margem;
     margem.moveTo(30, AREA.bottom() + 2);
     margem.cubicTo(40, 30, 60, 28, AREA.right() + 2, 26);
@@ -206,7 +199,7 @@ void iconeLixoMargem(QPainter& p) {
     p.fillRect(QRectF(-2.5, -15, 5, 2.5), cor::vermelho);
     p.fillRect(QRectF(-4, 0, 8, 5), QColor(255, 255, 255, 170));
     p.restore();
-    preenche(p, retanguloArredondado(QRectF(55, 27, 9, 13), 2), QColor(0xe5, 0x48, 0x4d), 1.5);
+    preenche(p, retangulo(QRectF(55, 27, 9, 13), 2), QColor(0xe5, 0x48, 0x4d), 1.5);
     p.fillRect(QRectF(55.8, 31, 7.4, 3), QColor(255, 255, 255, 200));
 
     QPainterPath arco;
@@ -223,13 +216,7 @@ void iconeLixoMargem(QPainter& p) {
     preenche(p, saco,
              degradeHorizontal(QRectF(70, 0, 26, 1), QColor(0x6c, 0xd0, 0x6c), cor::verdeEscuro),
              C);
-    QPainterPath no;
-    no.moveTo(80, 20);
-    no.lineTo(78, 14);
-    no.lineTo(83, 17);
-    no.lineTo(88, 14);
-    no.lineTo(86, 20);
-    no.closeSubpath();
+    const QPainterPath no = poligono({{80, 20}, {78, 14}, {83, 17}, {88, 14}, {86, 20}});
     preenche(p, no, cor::verdeEscuro, 1.4);
 }
 
@@ -242,7 +229,7 @@ void iconeAlimento(QPainter& p) {
     desenhaPeixe(p, TipoPeixe::Listrado, QPointF(53, 28), 44, false, 1.6);
 
     // Fork on the left.
-    p.setPen(canetaContorno(4.5));
+    p.setPen(caneta(4.5));
     p.drawLine(QPointF(15, 22), QPointF(15, 46));
     p.setPen(QPen(QColor(0xc9, 0xd3, 0xdc), 2.3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(15, 22), QPointF(15, 46));
@@ -263,19 +250,19 @@ void iconeAlimento(QPainter& p) {
     faca.lineTo(89, 28);
     faca.closeSubpath();
     preenche(p, faca, QColor(0xdd, 0xe4, 0xea), 1.5);
-    preenche(p, retanguloArredondado(QRectF(87.5, 27, 5, 19), 2), cor::madeiraEscura, 1.5);
+    preenche(p, retangulo(QRectF(87.5, 27, 5, 19), 2), cor::madeiraEscura, 1.5);
 }
 
 // Pescar em época permitida: a calendar page with a fish and a green check.
 void iconeEpocaPermitida(QPainter& p) {
     const QRectF folha(16, 10, 46, 37);
-    preenche(p, retanguloArredondado(folha, 4), cor::branco, C);
+    preenche(p, retangulo(folha, 4), cor::branco, C);
     QPainterPath topo;
     topo.addRoundedRect(QRectF(folha.left(), folha.top(), folha.width(), 10), 4, 4);
     topo.addRect(QRectF(folha.left(), folha.top() + 5, folha.width(), 5));
     preenche(p, topo.simplified(), cor::vermelho, C);
     for (double x : {27.0, 51.0}) {
-        preenche(p, retanguloArredondado(QRectF(x - 2, 6, 4, 8), 2), QColor(0x9a, 0xa6, 0xb0), 1.3);
+        preenche(p, retangulo(QRectF(x - 2, 6, 4, 8), 2), QColor(0x9a, 0xa6, 0xb0), 1.3);
     }
     // Faint day grid behind the fish.
     p.setPen(QPen(QColor(0xc8, 0xd2, 0xdc), 1));

@@ -34,19 +34,15 @@ void desenhaOndasSom(QPainter& p, QPointF origem, int quantas, double passo) {
 // Loudspeaker: box with a cone, facing right.
 void desenhaAltoFalante(QPainter& p, QPointF centro, double tamanho) {
     const double t = tamanho;
-    QPainterPath cone;
-    cone.moveTo(centro.x() - t * 0.2, centro.y() - t * 0.25);
-    cone.lineTo(centro.x() + t * 0.35, centro.y() - t * 0.6);
-    cone.lineTo(centro.x() + t * 0.35, centro.y() + t * 0.6);
-    cone.lineTo(centro.x() - t * 0.2, centro.y() + t * 0.25);
-    cone.closeSubpath();
+    const QPainterPath cone = poligono({{centro.x() - t * 0.2, centro.y() - t * 0.25},
+                                        {centro.x() + t * 0.35, centro.y() - t * 0.6},
+                                        {centro.x() + t * 0.35, centro.y() + t * 0.6},
+                                        {centro.x() - t * 0.2, centro.y() + t * 0.25}});
     preenche(p, cone,
              degradeHorizontal(QRectF(centro.x() - t * 0.2, 0, t * 0.55, 1), METAL_ESCURO, METAL),
              C);
-    preenche(p,
-             retanguloArredondado(
-                 QRectF(centro.x() - t * 0.5, centro.y() - t * 0.27, t * 0.32, t * 0.54), 2),
-             METAL_ESCURO, C);
+    const QRectF caixa(centro.x() - t * 0.5, centro.y() - t * 0.27, t * 0.32, t * 0.54);
+    preenche(p, retangulo(caixa, 2), METAL_ESCURO, C);
 }
 
 // Rubbish bag tied at the top, in a colour.
@@ -57,13 +53,9 @@ void desenhaSaco(QPainter& p, QPointF topo, const QColor& c) {
     saco.cubicTo(topo + QPointF(13, 24), topo + QPointF(13, 6), topo + QPointF(3, 0));
     saco.closeSubpath();
     preenche(p, saco, degradeHorizontal(QRectF(topo.x() - 13, 0, 26, 1), clareia(c, 0.3), c), C);
-    QPainterPath no;
-    no.moveTo(topo + QPointF(-3, 0));
-    no.lineTo(topo + QPointF(-6, -6));
-    no.lineTo(topo + QPointF(0, -3));
-    no.lineTo(topo + QPointF(6, -6));
-    no.lineTo(topo + QPointF(3, 0));
-    no.closeSubpath();
+    const QPainterPath no = poligono({topo + QPointF(-3, 0), topo + QPointF(-6, -6),
+                                      topo + QPointF(0, -3), topo + QPointF(6, -6),
+                                      topo + QPointF(3, 0)});
     preenche(p, no, c, 1.4);
 }
 }  // namespace
@@ -101,17 +93,12 @@ void iconeMulta(QPainter& p) {
     p.save();
     p.translate(68, 30);
     p.rotate(-15);
-    QPainterPath corneta;
-    corneta.moveTo(-8, -5);
-    corneta.lineTo(10, -13);
-    corneta.lineTo(10, 13);
-    corneta.lineTo(-8, 5);
-    corneta.closeSubpath();
-    preenche(p, retanguloArredondado(QRectF(-14, -5, 8, 10), 2), cor::vermelho, C);
+    const QPainterPath corneta = poligono({{-8, -5}, {10, -13}, {10, 13}, {-8, 5}});
+    preenche(p, retangulo(QRectF(-14, -5, 8, 10), 2), cor::vermelho, C);
     preenche(p, corneta,
              degradeHorizontal(QRectF(-8, 0, 18, 1), cor::branco, QColor(0xff, 0xd0, 0xd0)), C);
     preenche(p, elipse(QPointF(10, 0), 3, 13), clareia(cor::vermelho, 0.2), C);
-    preenche(p, retanguloArredondado(QRectF(-6, 5, 5, 9), 1.5), METAL_ESCURO, 1.5);
+    preenche(p, retangulo(QRectF(-6, 5, 5, 9), 1.5), METAL_ESCURO, 1.5);
     p.restore();
     desenhaOndasSom(p, QPointF(76, 26), 2, 6);
 }
@@ -124,19 +111,15 @@ void iconeLixeiras(QPainter& p) {
     const double inicio = MEIO_X - (4 * LARGURA_LIXEIRA + 3 * ESPACO) / 2;
     for (int i = 0; i < 4; ++i) {
         const double x = inicio + i * (LARGURA_LIXEIRA + ESPACO);
-        QPainterPath corpo;
-        corpo.moveTo(x + 1, 17);
-        corpo.lineTo(x + LARGURA_LIXEIRA - 1, 17);
-        corpo.lineTo(x + LARGURA_LIXEIRA - 2.5, 46);
-        corpo.lineTo(x + 2.5, 46);
-        corpo.closeSubpath();
+        const QPainterPath corpo = poligono({{x + 1, 17}, {x + LARGURA_LIXEIRA - 1, 17},
+                                             {x + LARGURA_LIXEIRA - 2.5, 46}, {x + 2.5, 46}});
         preenche(
             p, corpo,
             degradeHorizontal(QRectF(x, 0, LARGURA_LIXEIRA, 1), clareia(cores[i], 0.3), cores[i]),
             C);
-        preenche(p, retanguloArredondado(QRectF(x - 1, 11, LARGURA_LIXEIRA + 2, 6), 2),
+        preenche(p, retangulo(QRectF(x - 1, 11, LARGURA_LIXEIRA + 2, 6), 2),
                  clareia(cores[i], -0.2), C);
-        preenche(p, retanguloArredondado(QRectF(x + LARGURA_LIXEIRA / 2 - 3, 8, 6, 3), 1),
+        preenche(p, retangulo(QRectF(x + LARGURA_LIXEIRA / 2 - 3, 8, 6, 3), 1),
                  clareia(cores[i], -0.3), 1.3);
         // Little recycling triangle on the front.
         const QPointF c(x + LARGURA_LIXEIRA / 2, 31);
@@ -152,9 +135,9 @@ void iconeLixeiras(QPainter& p) {
 // air, and a licence paper with an approval stamp.
 void iconeLicenca(QPainter& p) {
     // Chimney with the filter on top and white puffs.
-    preenche(p, retanguloArredondado(QRectF(42, 16, 8, 18), 1), QColor(0xb0, 0x5a, 0x40), C);
+    preenche(p, retangulo(QRectF(42, 16, 8, 18), 1), QColor(0xb0, 0x5a, 0x40), C);
     const QRectF filtro(39.5, 10, 13, 7);
-    preenche(p, retanguloArredondado(filtro, 1.5), QColor(0x5b, 0x8d, 0xef), 1.6);
+    preenche(p, retangulo(filtro, 1.5), QColor(0x5b, 0x8d, 0xef), 1.6);
     p.setPen(QPen(cor::branco, 1));
     for (int i = 1; i < 4; ++i)
         p.drawLine(QPointF(filtro.left() + i * filtro.width() / 4, filtro.top() + 1.5),
@@ -163,27 +146,19 @@ void iconeLicenca(QPainter& p) {
     preenche(p, elipse(QPointF(61, 8), 3, 2.5), cor::branco, 1.3);
 
     // Factory with a saw-tooth roof and windows.
-    QPainterPath fabrica;
-    fabrica.moveTo(12, 46);
-    fabrica.lineTo(12, 30);
-    fabrica.lineTo(22, 22);
-    fabrica.lineTo(22, 30);
-    fabrica.lineTo(32, 22);
-    fabrica.lineTo(32, 30);
-    fabrica.lineTo(54, 30);
-    fabrica.lineTo(54, 46);
-    fabrica.closeSubpath();
+    const QPainterPath fabrica = poligono({{12, 46}, {12, 30}, {22, 22}, {22, 30}, {32, 22},
+                                           {32, 30}, {54, 30}, {54, 46}});
     preenche(
         p, fabrica,
         degradeVertical(QRectF(0, 22, 1, 24), QColor(0xd8, 0xdc, 0xe2), QColor(0x9a, 0xa6, 0xb0)),
         C);
     for (int i = 0; i < 3; ++i)
-        preenche(p, retanguloArredondado(QRectF(16 + i * 12, 34, 7, 6), 1),
+        preenche(p, retangulo(QRectF(16 + i * 12, 34, 7, 6), 1),
                  QColor(0x8f, 0xd3, 0xff), 1.2);
 
     // Licence paper with a green stamp.
     const QRectF papel(60, 11, 28, 35);
-    preenche(p, retanguloArredondado(papel, 2), cor::branco, C);
+    preenche(p, retangulo(papel, 2), cor::branco, C);
     p.setPen(QPen(QColor(0xa0, 0xaa, 0xb4), 1.5, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 4; ++i)
         p.drawLine(QPointF(papel.left() + 5, papel.top() + 7 + i * 5),
@@ -214,7 +189,7 @@ void iconeNaoNadar(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(cor::contorno);
     p.drawEllipse(cabeca + QPointF(3.5, 1), 1.4, 1.6);
-    p.setPen(canetaContorno(1.4));
+    p.setPen(caneta(1.4));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(cabeca.x() + 1, cabeca.y() + 2.5, 6, 4), 200 * 16, 120 * 16);
     desenhaFaixaAgua(p, AREA, 35);
@@ -227,7 +202,7 @@ void iconeNaoNadar(QPainter& p) {
 // Recolher lixo do chão: litter on the grass going into a rubbish bag.
 void iconeLixoChao(QPainter& p) {
     p.save();
-    p.setClipPath(retanguloArredondado(AREA, 7));
+    p.setClipPath(retangulo(AREA, 7));
     QPainterPath grama;
     grama.moveTo(AREA.left(), 40);
     for (double x = AREA.left(); x < AREA.right(); x += 6) {
@@ -242,15 +217,8 @@ void iconeLixoChao(QPainter& p) {
     p.restore();
 
     // Crumpled paper ball and a banana peel.
-    QPainterPath papel;
-    papel.moveTo(16, 36);
-    papel.lineTo(19, 29);
-    papel.lineTo(25, 27);
-    papel.lineTo(31, 30);
-    papel.lineTo(32, 36);
-    papel.lineTo(27, 40);
-    papel.lineTo(20, 40);
-    papel.closeSubpath();
+    const QPainterPath papel =
+        poligono({{16, 36}, {19, 29}, {25, 27}, {31, 30}, {32, 36}, {27, 40}, {20, 40}});
     preenche(p, papel, QColor(0xf4, 0xf6, 0xf8), 1.6);
     p.setPen(QPen(QColor(0xa0, 0xaa, 0xb4), 1));
     p.drawLine(QPointF(20, 32), QPointF(27, 35));
@@ -310,7 +278,7 @@ void iconeNaoLevar(QPainter& p) {
     p.setPen(QPen(QColor(0xc0, 0x5a, 0x40), 1.1));
     for (int i = -2; i <= 2; ++i)
         p.drawLine(base + QPointF(i * 0.8, -2), base + QPointF(i * 4.2, -15));
-    preenche(p, retanguloArredondado(QRectF(base.x() - 5, base.y() - 2.5, 10, 4.5), 2),
+    preenche(p, retangulo(QRectF(base.x() - 5, base.y() - 2.5, 10, 4.5), 2),
              QColor(0xf5, 0x8c, 0x6a), 1.3);
     desenhaPlacaProibido(p);
 }
@@ -327,8 +295,8 @@ void iconeFoto(QPainter& p) {
 
     // Camera.
     const QRectF corpo(14, 18, 42, 27);
-    preenche(p, retanguloArredondado(QRectF(20, 13, 14, 7), 2), METAL_ESCURO, C);
-    preenche(p, retanguloArredondado(corpo, 5),
+    preenche(p, retangulo(QRectF(20, 13, 14, 7), 2), METAL_ESCURO, C);
+    preenche(p, retangulo(corpo, 5),
              degradeVertical(corpo, QColor(0x5a, 0x66, 0x72), QColor(0x2c, 0x34, 0x3c)), C);
     p.fillRect(QRectF(corpo.left() + 1, 24, corpo.width() - 2, 4), QColor(0xc9, 0x7b, 0x3c));
     QRadialGradient lente(QPointF(33, 29), 11);
@@ -340,22 +308,17 @@ void iconeFoto(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(cor::branco);
     p.drawEllipse(QPointF(32.5, 28.5), 1.8, 1.8);
-    preenche(p, retanguloArredondado(QRectF(46, 21, 7, 4), 1), QColor(0xff, 0xf0, 0x9a), 1.2);
+    preenche(p, retangulo(QRectF(46, 21, 7, 4), 1), QColor(0xff, 0xf0, 0x9a), 1.2);
 
     // Flash burst between the camera and the flower.
-    QPainterPath brilho;
+    QPolygonF brilho;
     const QPointF c(62, 15);
     for (int i = 0; i < 16; ++i) {
         const double a = i * std::numbers::pi / 8;
         const double r = i % 2 == 0 ? 7 : 2.8;
-        const QPointF ponto = c + QPointF(std::cos(a) * r, std::sin(a) * r);
-        if (i == 0)
-            brilho.moveTo(ponto);
-        else
-            brilho.lineTo(ponto);
+        brilho << c + QPointF(std::cos(a) * r, std::sin(a) * r);
     }
-    brilho.closeSubpath();
-    preenche(p, brilho, QColor(0xff, 0xe0, 0x3a), 1.4);
+    preenche(p, poligono(brilho), QColor(0xff, 0xe0, 0x3a), 1.4);
 }
 
 }  // namespace figuras

@@ -5,6 +5,9 @@
 // rectangle. Nothing here is random: textures use a fixed-seed generator.
 #pragma once
 
+#include "tools/comum/Desenho.h"
+#include "tools/comum/Peixes.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -21,8 +24,8 @@ namespace figuras {
 
 // ---------------------------------------------------------------- palette
 namespace cor {
-inline const QColor contorno{0x23, 0x35, 0x40};
-inline const QColor branco{0xff, 0xff, 0xff};
+using comum::cor::branco;
+using comum::cor::contorno;
 inline const QColor ceuTopo{0x6f, 0xc2, 0xf0};
 inline const QColor ceuBase{0xd6, 0xf2, 0xff};
 inline const QColor sol{0xff, 0xd8, 0x3a};
@@ -76,27 +79,22 @@ private:
     std::uint32_t estado_;
 };
 
-// DejaVu Sans at an exact pixel size.
+// DejaVu Sans at an exact pixel size, preferring antialiased glyphs.
 QFont fonte(int pixels, bool negrito = true);
 
-// Dark outline pen of the given width, round joins.
-QPen canetaContorno(double largura = CONTORNO_FINO, const QColor& c = cor::contorno);
-
-// Fills a path with a brush and strokes it with the dark outline.
-void preenche(QPainter& p, const QPainterPath& caminho, const QBrush& pincel,
-              double largura = CONTORNO_FINO);
+// Pens, paths and shapes shared with the help pictures (see comum/Desenho.h).
+using comum::caneta;
+using comum::elipse;
+using comum::folhaPontuda;
+using comum::poligono;
+using comum::preenche;
+using comum::retangulo;
 
 // Vertical gradient over a rectangle, from the top colour to the bottom one.
 QLinearGradient degradeVertical(const QRectF& r, const QColor& topo, const QColor& base);
 
 // Horizontal gradient over a rectangle, from the left colour to the right one.
 QLinearGradient degradeHorizontal(const QRectF& r, const QColor& esquerda, const QColor& direita);
-
-// Ellipse path centred on a point.
-QPainterPath elipse(QPointF centro, double rx, double ry);
-
-// Rounded rectangle path.
-QPainterPath retanguloArredondado(const QRectF& r, double raio);
 
 // Text centred in a rectangle, filled with one colour and outlined with
 // another (outline drawn under the fill so the letters keep their shape).
@@ -144,7 +142,7 @@ QColor clareia(const QColor& c, double fator);
 QImage geraImagem(int largura, int altura, const std::function<void(QPainter&)>& desenho);
 
 // ---------------------------------------------------------------- shared scene parts
-enum class TipoPeixe { Gordo, Azul, Listrado };
+using comum::TipoPeixe;
 
 // One fish of a kind, centred on a point, with the given body length.
 void desenhaPeixe(QPainter& p, TipoPeixe tipo, QPointF centro, double comprimento,

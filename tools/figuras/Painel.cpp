@@ -53,7 +53,7 @@ const QColor COR_APARELHO(0x2f, 0x8f, 0x94);
 
 // A recessed rounded tray carved into the wood.
 void desenhaBandeja(QPainter& p, const QRectF& r) {
-    const QPainterPath bandeja = retanguloArredondado(r, 16);
+    const QPainterPath bandeja = retangulo(r, 16);
     p.save();
     p.setPen(QPen(QColor(255, 250, 235, 150), 2));
     p.setBrush(Qt::NoBrush);
@@ -73,19 +73,14 @@ void desenhaBandeja(QPainter& p, const QRectF& r) {
 
 // Cog wheel with rounded teeth.
 void desenhaEngrenagem(QPainter& p, QPointF centro, double raio, int dentes, const QColor& c) {
-    QPainterPath roda;
+    QPolygonF roda;
     for (int i = 0; i < dentes * 4; ++i) {
         const double a = i * std::numbers::pi / (dentes * 2);
         const double r = (i % 4 < 2) ? raio : raio * 0.74;
-        const QPointF ponto = centro + QPointF(std::cos(a) * r, std::sin(a) * r);
-        if (i == 0)
-            roda.moveTo(ponto);
-        else
-            roda.lineTo(ponto);
+        roda << centro + QPointF(std::cos(a) * r, std::sin(a) * r);
     }
-    roda.closeSubpath();
     QPainterPath furo = elipse(centro, raio * 0.3, raio * 0.3);
-    preenche(p, roda.subtracted(furo), c, 1.6);
+    preenche(p, poligono(roda).subtracted(furo), c, 1.6);
 }
 
 // Smiling, neutral or sad little face used beside the eco-meter tube.
@@ -99,7 +94,7 @@ void desenhaCarinha(QPainter& p, QPointF centro, double raio, const QColor& c, i
     p.drawEllipse(centro + QPointF(-raio * 0.35, -raio * 0.2), raio * 0.13, raio * 0.18);
     p.drawEllipse(centro + QPointF(raio * 0.35, -raio * 0.2), raio * 0.13, raio * 0.18);
     p.setBrush(Qt::NoBrush);
-    p.setPen(canetaContorno(1.8));
+    p.setPen(caneta(1.8));
     const QRectF boca(centro.x() - raio * 0.45, centro.y() + raio * 0.05, raio * 0.9, raio * 0.55);
     if (humor > 0)
         p.drawArc(boca, 200 * 16, 140 * 16);
@@ -188,9 +183,9 @@ void desenhaBotaoPainel(QPainter& p, const QRectF& corpo, const QColor& base, do
         p.setBrush(QColor(80, 40, 0, 55));
         p.drawRoundedRect(corpo.translated(0, 1.5), raio, raio);
     }
-    preenche(p, retanguloArredondado(face.translated(0, LABIO), raio), clareia(base, -0.4));
+    preenche(p, retangulo(face.translated(0, LABIO), raio), clareia(base, -0.4), CONTORNO_FINO);
     if (apertado) face.translate(0, AFUNDA);
-    const QPainterPath caminhoFace = retanguloArredondado(face, raio);
+    const QPainterPath caminhoFace = retangulo(face, raio);
     QLinearGradient g(face.topLeft(), face.bottomLeft());
     if (apertado) {
         g.setColorAt(0, clareia(base, -0.22));
@@ -200,7 +195,7 @@ void desenhaBotaoPainel(QPainter& p, const QRectF& corpo, const QColor& base, do
         g.setColorAt(0.5, base);
         g.setColorAt(1, clareia(base, -0.1));
     }
-    preenche(p, caminhoFace, g);
+    preenche(p, caminhoFace, g, CONTORNO_FINO);
 
     p.save();
     p.setClipPath(caminhoFace);
@@ -210,7 +205,7 @@ void desenhaBotaoPainel(QPainter& p, const QRectF& corpo, const QColor& base, do
         p.drawPath(caminhoFace.translated(2.5, 3));
     } else {
         p.setPen(QPen(QColor(255, 255, 255, 120), 2));
-        p.drawPath(retanguloArredondado(face.adjusted(2.5, 2.5, -2.5, -2.5), raio - 2));
+        p.drawPath(retangulo(face.adjusted(2.5, 2.5, -2.5, -2.5), raio - 2));
     }
     p.restore();
 
@@ -218,7 +213,7 @@ void desenhaBotaoPainel(QPainter& p, const QRectF& corpo, const QColor& base, do
         const QRectF dentro =
             face.adjusted(margemInterna, margemInterna, -margemInterna, -margemInterna);
         const QColor claro = clareia(base, apertado ? 0.7 : 0.84);
-        QPainterPath caminhoDentro = retanguloArredondado(dentro, raio - margemInterna / 2);
+        QPainterPath caminhoDentro = retangulo(dentro, raio - margemInterna / 2);
         p.setPen(QPen(clareia(base, -0.35), 1.3));
         p.setBrush(degradeVertical(dentro, clareia(claro, 0.4), claro));
         p.drawPath(caminhoDentro);
@@ -247,8 +242,8 @@ QImage geraMoldura() {
         const QRectF fora(1.5, 1.5, MOLDURA_LARGURA - 3, MOLDURA_ALTURA - 3);
         // The portrait covers the opening and the bottom edge.
         const QRectF abertura(13, 19, 108, 129);
-        QPainterPath moldura = retanguloArredondado(fora, 12);
-        moldura = moldura.subtracted(retanguloArredondado(abertura, 4));
+        QPainterPath moldura = retangulo(fora, 12);
+        moldura = moldura.subtracted(retangulo(abertura, 4));
         QLinearGradient ouro(fora.topLeft(), fora.bottomRight());
         ouro.setColorAt(0, QColor(0xff, 0xe6, 0x8a));
         ouro.setColorAt(0.35, QColor(0xe8, 0xb0, 0x3a));
@@ -265,7 +260,7 @@ QImage geraMoldura() {
                  1.5);
         p.fillRect(abertura,
                    degradeVertical(abertura, QColor(0xfd, 0xf6, 0xe3), QColor(0xf0, 0xdf, 0xba)));
-        p.setPen(canetaContorno(CONTORNO_FINO));
+        p.setPen(caneta(CONTORNO_FINO));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(abertura, 4, 4);
     });
@@ -282,7 +277,7 @@ QImage geraEcometro() {
         g.setColorAt(0, clareia(COR_APARELHO, 0.25));
         g.setColorAt(0.5, COR_APARELHO);
         g.setColorAt(1, clareia(COR_APARELHO, -0.2));
-        preenche(p, retanguloArredondado(caixa, 16), g, CONTORNO_FINO);
+        preenche(p, retangulo(caixa, 16), g, CONTORNO_FINO);
         p.setPen(QPen(QColor(255, 255, 255, 110), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(caixa.adjusted(3, 3, -3, -3), 13, 13);
@@ -291,7 +286,8 @@ QImage geraEcometro() {
                           fonte(14), cor::branco, cor::contorno, 2.4);
 
         // Glass rim around the tube, then the empty dark interior.
-        preenche(p, retanguloArredondado(TUBO.adjusted(-3, -3, 3, 3), 5), QColor(0xcf, 0xe6, 0xea));
+        preenche(p, retangulo(TUBO.adjusted(-3, -3, 3, 3), 5), QColor(0xcf, 0xe6, 0xea),
+                 CONTORNO_FINO);
         QLinearGradient vidro(TUBO.topLeft(), TUBO.topRight());
         vidro.setColorAt(0, QColor(0x1a, 0x26, 0x33));
         vidro.setColorAt(0.25, QColor(0x3a, 0x4c, 0x5e));
@@ -310,10 +306,10 @@ QImage geraEcometro() {
         for (int i = 0; i < 3; ++i) {
             const QRectF faixa(9, TUBO.top() + i * terco + (i == 0 ? 0 : 1), 8,
                                terco - (i == 0 || i == 2 ? 1 : 2));
-            preenche(p, retanguloArredondado(faixa, 3), faixas[i], 1.5);
+            preenche(p, retangulo(faixa, 3), faixas[i], 1.5);
             desenhaCarinha(p, QPointF(122, TUBO.top() + (i + 0.5) * terco), 10.5, faixas[i], 1 - i);
         }
-        p.setPen(canetaContorno(2));
+        p.setPen(caneta(2));
         for (int i = 1; i <= 2; ++i)
             p.drawLine(QPointF(6, TUBO.top() + i * terco), QPointF(20, TUBO.top() + i * terco));
     });

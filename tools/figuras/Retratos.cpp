@@ -206,15 +206,12 @@ void desenhaPescador(QPainter& p) {
     p.setClipPath(tronco);
     const QColor colete(0xc9, 0xa2, 0x62);
     for (double lado : {-1.0, 1.0}) {
-        QPainterPath painel;
-        painel.moveTo(54 + lado * 10, 96);
-        painel.lineTo(54 + lado * 60, 96);
-        painel.lineTo(54 + lado * 60, TOPO_FAIXA + 4);
-        painel.lineTo(54 + lado * 16, TOPO_FAIXA + 4);
-        painel.closeSubpath();
+        const QPainterPath painel = poligono({{54 + lado * 10, 96}, {54 + lado * 60, 96},
+                                              {54 + lado * 60, TOPO_FAIXA + 4},
+                                              {54 + lado * 16, TOPO_FAIXA + 4}});
         preenche(p, painel, colete, C);
         const QRectF bolso(54 + lado * 30 - 8, 108, 16, 12);
-        preenche(p, retanguloArredondado(bolso, 2), clareia(colete, -0.12), 1.4);
+        preenche(p, retangulo(bolso, 2), clareia(colete, -0.12), 1.4);
         p.setPen(QPen(clareia(colete, -0.4), 1.2));
         p.drawLine(bolso.topLeft() + QPointF(0, 4), bolso.topRight() + QPointF(0, 4));
     }
@@ -268,7 +265,7 @@ void desenhaPescador(QPainter& p) {
     copa.closeSubpath();
     preenche(p, copa, degradeVertical(QRectF(0, 20, 1, 28), clareia(chapeu, 0.25), chapeu), C);
     p.fillRect(QRectF(33, 38, 42, 6), clareia(chapeu, -0.3));
-    p.setPen(canetaContorno(1.2));
+    p.setPen(caneta(1.2));
     p.drawLine(QPointF(33.5, 38), QPointF(74.5, 38));
     preenche(p, aba, clareia(chapeu, -0.08), C);
     preenche(p, elipse(QPointF(66, 41), 3, 3), QColor(0xff, 0xc8, 0x2e), 1.2);
@@ -296,37 +293,22 @@ void desenhaPrefeito(QPainter& p) {
     p.save();
     p.setClipPath(tronco);
     // White shirt opening and red tie.
-    QPainterPath camisa;
-    camisa.moveTo(42, 96);
-    camisa.lineTo(66, 96);
-    camisa.lineTo(54, 124);
-    camisa.closeSubpath();
+    const QPainterPath camisa = poligono({{42, 96}, {66, 96}, {54, 124}});
     preenche(p, camisa, cor::branco, C);
-    QPainterPath gravata;
-    gravata.moveTo(51, 99);
-    gravata.lineTo(57, 99);
-    gravata.lineTo(55, 103);
-    gravata.lineTo(58, 118);
-    gravata.lineTo(54, 122);
-    gravata.lineTo(50, 118);
-    gravata.lineTo(53, 103);
-    gravata.closeSubpath();
+    const QPainterPath gravata = poligono({{51, 99}, {57, 99}, {55, 103}, {58, 118}, {54, 122},
+                                           {50, 118}, {53, 103}});
     preenche(p, gravata, QColor(0xd6, 0x33, 0x3a), 1.4);
     // Lapels.
     for (double lado : {-1.0, 1.0}) {
-        QPainterPath lapela;
-        lapela.moveTo(54 + lado * 12, 96);
-        lapela.lineTo(54 + lado * 4, 120);
-        lapela.lineTo(54 + lado * 14, 108);
-        lapela.lineTo(54 + lado * 18, 100);
-        lapela.closeSubpath();
+        const QPainterPath lapela = poligono({{54 + lado * 12, 96}, {54 + lado * 4, 120},
+                                              {54 + lado * 14, 108}, {54 + lado * 18, 100}});
         preenche(p, lapela, clareia(terno, 0.15), 1.4);
     }
     // Sash from the right shoulder across the chest: green and yellow.
     p.save();
     p.translate(54, 108);
     p.rotate(-38);
-    preenche(p, retanguloArredondado(QRectF(-70, -9, 140, 18), 1), QColor(0x1f, 0x9d, 0x4a), C);
+    preenche(p, retangulo(QRectF(-70, -9, 140, 18), 1), QColor(0x1f, 0x9d, 0x4a), C);
     p.fillRect(QRectF(-70, -3, 140, 6), QColor(0xff, 0xd3, 0x2a));
     p.restore();
     p.restore();
@@ -374,11 +356,8 @@ void desenhaTurista(QPainter& p) {
     for (int i = 0; i < 6; ++i) desenhaFlor(p, flores[i], 7, cores[i]);
     // Open collar.
     for (double lado : {-1.0, 1.0}) {
-        QPainterPath gola;
-        gola.moveTo(54, 104);
-        gola.lineTo(54 + lado * 13, 95);
-        gola.lineTo(54 + lado * 16, 104);
-        gola.closeSubpath();
+        const QPainterPath gola = poligono({{54, 104}, {54 + lado * 13, 95},
+                                            {54 + lado * 16, 104}});
         preenche(p, gola, clareia(camisaCor, 0.3), 1.4);
     }
     p.restore();
@@ -389,8 +368,8 @@ void desenhaTurista(QPainter& p) {
     p.drawLine(QPointF(46, 96), QPointF(44, 110));
     p.drawLine(QPointF(62, 96), QPointF(64, 110));
     const QRectF camera(38, 106, 32, 18);
-    preenche(p, retanguloArredondado(camera, 3), QColor(0x3a, 0x40, 0x48), C);
-    preenche(p, retanguloArredondado(QRectF(42, 103, 9, 4), 1), QColor(0x3a, 0x40, 0x48), 1.2);
+    preenche(p, retangulo(camera, 3), QColor(0x3a, 0x40, 0x48), C);
+    preenche(p, retangulo(QRectF(42, 103, 9, 4), 1), QColor(0x3a, 0x40, 0x48), 1.2);
     QRadialGradient lente(QPointF(52, 113), 8);
     lente.setColorAt(0, QColor(0x8f, 0xc8, 0xff));
     lente.setColorAt(1, QColor(0x1a, 0x2a, 0x4a));
@@ -409,11 +388,11 @@ void desenhaTurista(QPainter& p) {
         QLinearGradient g(lenteOculos.topLeft(), lenteOculos.bottomRight());
         g.setColorAt(0, QColor(0x4a, 0x3a, 0x6a));
         g.setColorAt(1, QColor(0x15, 0x15, 0x25));
-        preenche(p, retanguloArredondado(lenteOculos, 5), g, C);
+        preenche(p, retangulo(lenteOculos, 5), g, C);
         p.setPen(QPen(QColor(255, 255, 255, 170), 1.6, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(lenteOculos.topLeft() + QPointF(4, 3), lenteOculos.topLeft() + QPointF(7, 2.5));
     }
-    p.setPen(canetaContorno(2));
+    p.setPen(caneta(2));
     p.drawLine(QPointF(50, 57), QPointF(58, 57));
 
     // Straw hat with a red band.
@@ -460,7 +439,7 @@ QImage geraRetrato(Personagem quem) {
                 desenhaNome(p, cor::turista, QStringLiteral("Turista"));
                 break;
         }
-        p.setPen(canetaContorno(2));
+        p.setPen(caneta(2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(1, 1, LARGURA - 2, ALTURA - 2));
     });

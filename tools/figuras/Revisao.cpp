@@ -10,6 +10,8 @@
 
 namespace figuras {
 
+using comum::acha;
+
 namespace {
 constexpr int FOLHA_LARGURA = 1400;
 constexpr int MARGEM = 16;
@@ -37,13 +39,6 @@ struct Estado {
     double nivel;  // 0..1
     bool mentalApertado, ajudaApertado;
 };
-
-const QImage& acha(const std::vector<Figura>& figuras, const QString& nome) {
-    static const QImage vazia;
-    for (const Figura& f : figuras)
-        if (f.nome == nome) return f.imagem;
-    return vazia;
-}
 
 // Stretches a picture to a rectangle of the client area on the panel image.
 void coloca(QPainter& p, const QImage& img, QSizeF cliente, const QRectF& fracao) {

@@ -2,7 +2,8 @@
 // and the panel assembled from them, to be looked at by eye.
 #pragma once
 
-#include <QImage>
+#include "tools/comum/Programa.h"
+
 #include <QString>
 
 #include <vector>
@@ -10,10 +11,7 @@
 namespace figuras {
 
 // A generated picture and its file name without extension.
-struct Figura {
-    QString nome;
-    QImage imagem;
-};
+using Figura = comum::Quadro;
 
 // Contact sheet: the opening screen and the panel background at half size,
 // then every other picture at twice its size, each with its name.

@@ -13,7 +13,6 @@
 #include "tools/figuras/Revisao.h"
 
 #include <QDir>
-#include <QFontInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -22,6 +21,8 @@
 using namespace figuras;
 
 namespace {
+constexpr char PROGRAMA[] = "gera_figuras";
+
 // Top of the tool rows and left edges of each tool, in panel coordinates.
 constexpr double TOPO_FERRAMENTAS = 172.8;
 constexpr double X_PRIMEIRO[] = {204.8, 307.2, 409.6, 512.0};
@@ -95,18 +96,6 @@ bool salvaPngs(const std::vector<Figura>& figuras, const QString& diretorio) {
             return false;
     return true;
 }
-
-// Stops with a message when DejaVu Sans is missing: another font would
-// change the pictures from machine to machine.
-bool temFonte() {
-    const QFontInfo info(fonte(20));
-    if (info.family() == QStringLiteral("DejaVu Sans")) return true;
-    std::fprintf(stderr,
-                 "gera_figuras: fonte DejaVu Sans não encontrada (achou %s); "
-                 "instale fonts-dejavu-core\n",
-                 qPrintable(info.family()));
-    return false;
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,13 +108,10 @@ int main(int argc, char** argv) {
                      " [--paineis PAINEIS.png] [--png DIRETORIO_PNG]\n");
         return 2;
     }
-    if (!temFonte()) return 1;
+    if (!comum::temDejaVu(PROGRAMA, fonte(20))) return 1;
 
     const QDir destino(args[1]);
-    if (!QDir().mkpath(destino.path())) {
-        std::fprintf(stderr, "gera_figuras: não consegui criar %s\n", qPrintable(destino.path()));
-        return 1;
-    }
+    if (!comum::criaDiretorio(PROGRAMA, destino)) return 1;
     const std::vector<Figura> figuras = geraTodas();
     for (const Figura& f : figuras) {
         const QString caminho = destino.filePath(f.nome + QStringLiteral(".bmp"));
@@ -136,23 +122,10 @@ int main(int argc, char** argv) {
     }
     std::printf("gera_figuras: %zu figuras em %s\n", figuras.size(), qPrintable(destino.path()));
 
-    for (int i = 2; i + 1 < args.size(); i += 2) {
-        bool ok = true;
-        if (args[i] == QLatin1String("--folha"))
-            ok = salvaFolha(figuras, args[i + 1]);
-        else if (args[i] == QLatin1String("--painel"))
-            ok = salvaPainel(figuras, args[i + 1]);
-        else if (args[i] == QLatin1String("--paineis"))
-            ok = salvaPaineis(figuras, args[i + 1]);
-        else if (args[i] == QLatin1String("--png"))
-            ok = salvaPngs(figuras, args[i + 1]);
-        else
-            ok = false;
-        if (!ok) {
-            std::fprintf(stderr, "gera_figuras: falhou %s %s\n", qPrintable(args[i]),
-                         qPrintable(args[i + 1]));
-            return 1;
-        }
-    }
-    return 0;
+    const bool ok = comum::executaOpcoes(PROGRAMA, args, figuras,
+                                         {{"--folha", salvaFolha},
+                                          {"--painel", salvaPainel},
+                                          {"--paineis", salvaPaineis},
+                                          {"--png", salvaPngs}});
+    return ok ? 0 : 1;
 }
