@@ -4,9 +4,21 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr float TAMANHO_NATURAL = -1.0f;  // a right or bottom fraction meaning "natural size"
+
+// A fraction of the client size in pixels, truncated. Fractions far outside
+// the window (an eco-meter bar of a lake with absurd energies) are held a
+// few window sizes away, so that the conversion stays defined.
+int pixel(float fracao, int tamanho) {
+    constexpr float LONGE = 4.0f;
+    if (std::isnan(fracao)) return 0;
+    return static_cast<int>(std::clamp(fracao, -LONGE, LONGE) * static_cast<float>(tamanho));
+}
 
 std::string textoNaoEncontrado(const std::string& arquivo) {
     return "Arquivo '" + arquivo + "' não encontrado.";
@@ -84,14 +96,12 @@ void CTela2D::mDesenhaItem(const ItemBitmap& item) {
     // Client pixels: truncated products of the fractions and the client size.
     const int largura = destino.width();
     const int altura = destino.height();
-    const int esquerda = static_cast<int>(item.esquerda * static_cast<float>(largura));
-    const int topo = static_cast<int>(item.topo * static_cast<float>(altura));
-    const int direita = item.direita == TAMANHO_NATURAL
-                            ? esquerda + item.imagem.width()
-                            : static_cast<int>(item.direita * static_cast<float>(largura));
-    const int base = item.base == TAMANHO_NATURAL
-                         ? topo + item.imagem.height()
-                         : static_cast<int>(item.base * static_cast<float>(altura));
+    const int esquerda = pixel(item.esquerda, largura);
+    const int topo = pixel(item.topo, altura);
+    const int direita = item.direita == TAMANHO_NATURAL ? esquerda + item.imagem.width()
+                                                        : pixel(item.direita, largura);
+    const int base = item.base == TAMANHO_NATURAL ? topo + item.imagem.height()
+                                                  : pixel(item.base, altura);
     if (direita <= esquerda || base <= topo) return;
 
     const QRect retangulo(esquerda, topo, direita - esquerda, base - topo);

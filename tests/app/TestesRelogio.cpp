@@ -248,3 +248,25 @@ INSTANTIATE_TEST_SUITE_P(Distribuidas, FasesNaTela,
                          testing::Values("fase1.txt", "fase2.txt", "fase3.txt"));
 
 }  // namespace
+
+namespace {
+
+class EcometroExtremo : public FixtureApl {};
+
+TEST_F(EcometroExtremo, EnergiasAbsurdasNaoDesenhamForaDaJanela) {
+    ASSERT_TRUE(iniciaSemTutor());
+    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    // A teacher's valores.txt may give a tool an effect of 1e38: the lake's
+    // energy overflows to infinity and the bar's top to minus infinity.
+    aplicaFerramenta(apl->agentes, {1e38f, 1e38f, 1e38f, 1e38f, 1e38f, 1e38f, 1e38f});
+    apl->mAtualizaEcometro();
+    EXPECT_TRUE(apl->janela.visivel[ITEM_BARRA_VERDE]);
+    // And the other way round: minus infinity, a bar whose top is far below.
+    ASSERT_TRUE(apl->agentes.mConstroiLago(apl->cena, populacaoDosParametros()));
+    aplicaFerramenta(apl->agentes, {-1e38f, -1e38f, -1e38f, -1e38f, -1e38f, -1e38f, -1e38f});
+    apl->mPasso();
+    EXPECT_TRUE(apl->janela.visivel[ITEM_BARRA_VERMELHA]);
+    EXPECT_EQ(apl->janela.mImagem().size(), QSize(716, 537));
+}
+
+}  // namespace
