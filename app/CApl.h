@@ -4,13 +4,13 @@
 // defined in the folder of the subsystem that owns them, one file per concern.
 #pragma once
 
-#include "app/Plataforma.h"
-#include "lake/CTabelaAgentes.h"
-#include "lake/Passo.h"
-#include "phase/Fase.h"
-#include "phase/Parametros.h"
-#include "sound/CSom.h"
-#include "view/CCena3D.h"
+#include "core/platform/Plataforma.h"
+#include "core/lake/CTabelaAgentes.h"
+#include "core/match/Passo.h"
+#include "core/data/Fase.h"
+#include "core/data/Parametros.h"
+#include "core/sound/CSom.h"
+#include "core/scene/CCena3D.h"
 #include "view/CJanela.h"
 #include "view/CTela2D.h"
 

@@ -2,9 +2,9 @@
 // the phase's events.
 #include "app/CApl.h"
 
-#include "lake/Relogio.h"
-#include "phase/EventosFase.h"
-#include "phase/LeParametros.h"
+#include "core/match/Relogio.h"
+#include "core/match/EventosFase.h"
+#include "core/data/LeParametros.h"
 
 void CApl::mExecEventosFase(uint32_t origem) {
     switch (origem) {

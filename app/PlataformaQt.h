@@ -3,7 +3,7 @@
 // offscreen surface and detached outside programs.
 #pragma once
 
-#include "app/Plataforma.h"
+#include "core/platform/Plataforma.h"
 
 class PlataformaQt : public Plataforma {
 public:

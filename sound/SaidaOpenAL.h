@@ -1,7 +1,7 @@
 // The audio output on OpenAL: one buffer and one source per loaded sound.
 #pragma once
 
-#include "sound/SaidaSom.h"
+#include "core/sound/SaidaSom.h"
 
 #include <vector>
 

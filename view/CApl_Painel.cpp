@@ -2,7 +2,7 @@
 #include "app/CApl.h"
 
 #include "tutor/Tutor.h"
-#include "view/Painel.h"
+#include "core/panel/Painel.h"
 
 void CApl::mCarregaFerramentas(uint32_t c, std::array<int32_t, NUM_FERRAMENTAS>& usos) const {
     const UsosIniciais& iniciais = gNumFerramentas.at(c);

@@ -1,6 +1,6 @@
 #include "view/CJanela.h"
 
-#include "view/CCena3D.h"
+#include "core/scene/CCena3D.h"
 #include "view/CTela2D.h"
 
 #include <QCloseEvent>

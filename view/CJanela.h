@@ -5,7 +5,7 @@
 // application object first.
 #pragma once
 
-#include "app/Plataforma.h"
+#include "core/platform/Plataforma.h"
 #include "view/Mensagem.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "view/CTela2D.h"
 
-#include "app/Plataforma.h"
+#include "core/platform/Plataforma.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 #include "tests/app/FixtureApl.h"
-#include "view/Painel.h"
+#include "core/panel/Painel.h"
 
 #include <QColor>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tests/app/FixtureApl.h"
-#include "phase/EventosFase.h"
-#include "view/Painel.h"
+#include "core/match/EventosFase.h"
+#include "core/panel/Painel.h"
 
 #include <QAction>
 #include <QDir>

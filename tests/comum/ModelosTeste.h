@@ -1,7 +1,7 @@
 // Small .x models written by the tests: axis-aligned boxes.
 #pragma once
 
-#include "view/Matematica3D.h"
+#include "core/scene/Matematica3D.h"
 
 #include <string>
 

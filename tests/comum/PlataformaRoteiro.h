@@ -3,8 +3,8 @@
 // programs it is asked to start.
 #pragma once
 
-#include "app/Plataforma.h"
-#include "sound/SaidaSom.h"
+#include "core/platform/Plataforma.h"
+#include "core/sound/SaidaSom.h"
 
 #include <deque>
 #include <map>

@@ -1,11 +1,11 @@
 // The engine work of one simulation step on a full table, and a pick.
-#include "lake/Aleatorio.h"
-#include "lake/CTabelaAgentes.h"
-#include "lake/Gabaritos.h"
+#include "core/lake/Aleatorio.h"
+#include "core/lake/CTabelaAgentes.h"
+#include "core/lake/Gabaritos.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
 #include "tests/comum/PlataformaRoteiro.h"
-#include "view/CCena3D.h"
+#include "core/scene/CCena3D.h"
 
 #include <benchmark/benchmark.h>
 

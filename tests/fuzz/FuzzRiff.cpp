@@ -1,6 +1,6 @@
 // libFuzzer target: the wave reader on arbitrary bytes must neither crash
 // nor read outside them, and what it returns must fit what it was given.
-#include "sound/Riff.h"
+#include "core/sound/Riff.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
 #include "tests/comum/PlataformaRoteiro.h"
-#include "view/CCena3D.h"
+#include "core/scene/CCena3D.h"
 #include "view/RenderizadorGL.h"
 
 #include <QColor>

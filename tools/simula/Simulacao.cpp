@@ -1,10 +1,10 @@
 #include "tools/simula/Simulacao.h"
 
-#include "lake/Aleatorio.h"
-#include "lake/Relogio.h"
-#include "phase/EventosFase.h"
-#include "phase/LeParametros.h"
-#include "view/CenaPadrao.h"
+#include "core/lake/Aleatorio.h"
+#include "core/match/Relogio.h"
+#include "core/match/EventosFase.h"
+#include "core/data/LeParametros.h"
+#include "core/scene/CenaPadrao.h"
 
 #include <cinttypes>
 #include <cstdio>

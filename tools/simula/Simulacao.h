@@ -3,11 +3,11 @@
 // arithmetic. Used by the simula command and its benchmark.
 #pragma once
 
-#include "app/PlataformaConsole.h"
-#include "lake/CTabelaAgentes.h"
-#include "lake/Passo.h"
-#include "phase/Fase.h"
-#include "view/CCena3D.h"
+#include "core/platform/PlataformaConsole.h"
+#include "core/lake/CTabelaAgentes.h"
+#include "core/match/Passo.h"
+#include "core/data/Fase.h"
+#include "core/scene/CCena3D.h"
 
 #include <array>
 #include <cstdint>

@@ -4,9 +4,9 @@
 //   vitrine DP_DIR OUT.png [LARGURAxALTURA] [--sem-placa]
 //
 // Needs OpenGL 3.3 (under Xvfb: xvfb-run -s "-screen 0 1280x1024x24").
-#include "app/PlataformaConsole.h"
-#include "view/CCena3D.h"
-#include "view/CenaPadrao.h"
+#include "core/platform/PlataformaConsole.h"
+#include "core/scene/CCena3D.h"
+#include "core/scene/CenaPadrao.h"
 #include "view/RenderizadorGL.h"
 
 #include <QGuiApplication>

@@ -1,0 +1,53 @@
+#include "core/data/Configuracao.h"
+
+#include "core/platform/Plataforma.h"
+#include "core/data/LeituraTexto.h"
+
+#include <fstream>
+#include <sstream>
+
+void interpretaConfiguracao(std::string_view texto, Configuracao& cfg) {
+    LeituraTexto leitura(texto);
+
+    const auto periodo = leitura.mLeInteiro();
+    if (!periodo) return;
+    cfg.periodoPasso = static_cast<uint32_t>(*periodo);
+
+    const auto tamanho = leitura.mLeInteiro();
+    if (!tamanho) return;
+    cfg.tamanhoJanela = static_cast<uint32_t>(*tamanho);
+
+    if (auto fase = leitura.mLePalavra(MAX_NOME_ARQUIVO)) cfg.faseSugerida = std::move(*fase);
+}
+
+std::string formataConfiguracao(uint32_t periodoPasso, uint32_t tamanhoJanela,
+                                const std::string& faseSugerida) {
+    std::ostringstream saida;
+    saida << static_cast<int32_t>(periodoPasso) << '\n'
+          << static_cast<int32_t>(tamanhoJanela) << '\n'
+          << faseSugerida << '\n';
+    return saida.str();
+}
+
+void LeConfiguracao(uint32_t& periodoPasso, uint32_t& tamanhoJanela, std::string& faseSugerida) {
+    const auto texto = leArquivoTexto(ARQUIVO_CONFIGURACAO);
+    if (!texto) return;
+
+    Configuracao cfg{periodoPasso, tamanhoJanela, faseSugerida};
+    interpretaConfiguracao(*texto, cfg);
+    periodoPasso = cfg.periodoPasso;
+    tamanhoJanela = cfg.tamanhoJanela;
+    faseSugerida = cfg.faseSugerida;
+}
+
+bool GravaConfiguracao(uint32_t periodoPasso, uint32_t tamanhoJanela,
+                       const std::string& faseSugerida) {
+    std::ofstream arquivo(ARQUIVO_CONFIGURACAO, std::ios::trunc);
+    if (arquivo) arquivo << formataConfiguracao(periodoPasso, tamanhoJanela, faseSugerida);
+    if (!arquivo) {
+        mostraAviso("Arquivo de configuração não encontrado");
+        mostraAviso(ARQUIVO_CONFIGURACAO);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,66 @@
+// An agent of the lake: nine behaviour slots, one per message number, and
+// the body it owns (none while it is free). Behaviours ask for a change of
+// one slot or a rebuild from a template; mEnvia applies the request right
+// after the handler that made it returns, the rebuild first.
+#pragma once
+
+#include "core/lake/CComportamento.h"
+#include "core/lake/CGabarito.h"
+#include "core/lake/CObjetoFisico.h"
+#include "core/lake/Mensagens.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CCena3D;
+
+class CAgente {
+public:
+    CAgente() = default;
+    CAgente(const CAgente&) = delete;
+    CAgente& operator=(const CAgente&) = delete;
+
+    // Delivers a message to the behaviour in slot numero and answers its
+    // answer, or 0 when the slot is empty.
+    uint32_t mEnvia(uint32_t numero, ArgumentoMensagem a, ArgumentoMensagem b);
+
+    // Replaces the behaviour in a slot; a kind that does not exist leaves
+    // the slot empty.
+    void mCriaComportamento(int32_t slot, int32_t tipo, int32_t parametro);
+
+    // Requests, for after the running handler: a change of one slot (the
+    // last request of a delivery wins), or a rebuild from a template.
+    void mTrocaComportamento(int32_t slot, int32_t tipo, int32_t parametro);
+    void mReinicia(const CGabarito& gabarito);
+
+    // mLimpa, then creates slots 0..8 from the template's pairs. Stops at
+    // the first slot that stays empty and answers 0; answers 1 when all nine
+    // exist.
+    uint32_t mMonta(const CGabarito& gabarito, CAgente* tabela, CCena3D* cena);
+
+    // Deletes the nine behaviours; forgets the table and the scene. The body
+    // stays.
+    void mLimpa();
+
+    // True when slot 1 holds COMP_NASCE: the agent is free to be born.
+    bool mLivre() const;
+
+    int32_t trocaPendente = 0;
+    int32_t trocaSlot = 0, trocaTipo = 0, trocaParametro = 0;
+    int32_t reinicioPendente = 0;
+    CGabarito gabaritoPendente{};
+    CCena3D* cena = nullptr;
+    CAgente* tabela = nullptr;  // the first of the table's agents
+    std::unique_ptr<CObjetoFisico> corpo;
+    std::array<std::unique_ptr<CComportamento>, NUM_SLOTS_AGENTE> slots;
+
+private:
+    // A behaviour taken out of its slot while a delivery runs may still be
+    // running: it is kept until the outermost delivery to this agent ends.
+    void mDescarta(std::unique_ptr<CComportamento> comportamento);
+
+    int profundidade = 0;  // deliveries to this agent now running
+    std::vector<std::unique_ptr<CComportamento>> descartados;
+};

@@ -1,0 +1,38 @@
+// What one simulation step does to the lake, and the other pieces of a
+// match that the game and the headless simulation share: the initial
+// population from the parameters, the swaying light, a tool's effect and
+// the eco-meter's colour.
+#pragma once
+
+#include "core/lake/CTabelaAgentes.h"
+#include "core/data/Parametros.h"
+
+class CCena3D;
+
+// The model's part of a step: MSG_CICLO_1, then MSG_CICLO_2, then
+// MSG_CICLO_3 to all agents (each pass ending early at an agent that
+// answers 0), then the border checks of the polluters and of the living
+// beings, then the touch check of the living beings.
+void passoDoLago(CTabelaAgentes& agentes, CCena3D& cena);
+
+// NUM_INI_*, CRIAR_LAGO and CRIAR_AGUA as read from valores.txt.
+PopulacaoInicial populacaoDosParametros();
+
+// The light that sways over the lake: 8 steps one way, then 10 back, and
+// so on. Program-wide, kept across matches.
+struct Balanco {
+    int deslocamento = 0;
+    int sentido = 1;
+};
+void balanca(Balanco& balanco, CCena3D& cena);
+
+// Adds a tool's effect to the lake: value k × 25 to every body of types 0..4,
+// the lake and the water.
+void aplicaFerramenta(CTabelaAgentes& agentes, const Alteracao& efeito);
+
+enum CorEcometro { ECOMETRO_VERDE = 6, ECOMETRO_AMARELO = 7, ECOMETRO_VERMELHO = 8 };
+inline constexpr float LIMIAR_AMARELO = 0.666666f;
+inline constexpr float LIMIAR_VERMELHO = 0.333333f;
+
+// The bar's colour for the ratio energy / full scale (also its picture index).
+CorEcometro corEcometro(float razao);

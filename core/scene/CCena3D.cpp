@@ -1,0 +1,405 @@
+#include "core/scene/CCena3D.h"
+
+#include "core/platform/Plataforma.h"
+#include "core/lake/CAgente.h"
+#include "core/lake/Mensagens.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+bool dentro(float valor, float minimo, float maximo) { return minimo <= valor && valor <= maximo; }
+
+// One axis of the touch test: an end of a lies inside b, ends included.
+bool pontaDentro(float aMin, float aMax, float bMin, float bMax) {
+    return dentro(aMin, bMin, bMax) || dentro(aMax, bMin, bMax);
+}
+
+// Distance along the ray to the triangle (a, b, c), either side, or nothing.
+std::optional<float> cruzaTriangulo(Vetor3 origem, Vetor3 direcao, Vetor3 a, Vetor3 b, Vetor3 c) {
+    constexpr float EPSILON = 1e-7f;
+    const Vetor3 aresta1 = b - a;
+    const Vetor3 aresta2 = c - a;
+    const Vetor3 p = produtoVetorial(direcao, aresta2);
+    const float determinante = produtoEscalar(aresta1, p);
+    if (std::fabs(determinante) < EPSILON) return std::nullopt;
+    const float inverso = 1.0f / determinante;
+    const Vetor3 t = origem - a;
+    const float u = produtoEscalar(t, p) * inverso;
+    if (u < 0.0f || u > 1.0f) return std::nullopt;
+    const Vetor3 q = produtoVetorial(t, aresta1);
+    const float v = produtoEscalar(direcao, q) * inverso;
+    if (v < 0.0f || u + v > 1.0f) return std::nullopt;
+    const float distancia = produtoEscalar(aresta2, q) * inverso;
+    if (distancia <= 0.0f) return std::nullopt;
+    return distancia;
+}
+
+std::string textoNaoEncontrado(const std::string& arquivo) {
+    return "Arquivo '" + arquivo + "' não encontrado.";
+}
+
+// The frame orientation whose forward axis is direcao and whose up axis is
+// as near to cima as it can be.
+Matriz3 orientacaoOlhando(Vetor3 direcao, Vetor3 cima) {
+    const float tamanho = comprimento(direcao);
+    if (tamanho == 0.0f) return {};
+    const Vetor3 z = direcao * (1.0f / tamanho);
+    Vetor3 y = cima - z * produtoEscalar(cima, z);
+    if (comprimento(y) < 1e-6f) y = std::fabs(z.y) < 0.9f ? Vetor3{0, 1, 0} : Vetor3{1, 0, 0};
+    y = y - z * produtoEscalar(y, z);
+    y = y * (1.0f / comprimento(y));
+    const Vetor3 x = produtoVetorial(y, z);
+    return {{x.x, y.x, z.x, x.y, y.y, z.y, x.z, y.z, z.z}};
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- creation and view
+
+CCena3D::CCena3D() = default;
+CCena3D::~CCena3D() = default;
+
+void CCena3D::mDefineDispositivo(std::unique_ptr<Dispositivo3D> novo) {
+    if (dispositivo) dispositivo->mLibera();
+    dispositivo = std::move(novo);
+}
+
+bool CCena3D::mIniciaCena(int x, int y, int largura, int altura, const MargensLago& novasMargens) {
+    mLiberaCena();
+    margens = novasMargens;
+    mDefineVista(x, y, largura, altura);
+    if (dispositivo && !dispositivo->mCria()) return false;
+    if (!mCriaVista(x, y, largura, altura, false)) return false;
+    ativa = true;
+    return true;
+}
+
+void CCena3D::mLiberaCena() {
+    if (dispositivo) dispositivo->mLibera();
+    ativa = false;
+    vistaConstruida = false;
+    margens = MargensLago{};
+    modelos.fill(Malha{});
+    for (auto& grupo : grupos) grupo.fill(Instancia{});
+    temporarias.fill(Temporaria{});
+    ambientes.fill(Luz{});
+    direcionais.fill(Luz{});
+    zbuffer.fill(true);
+}
+
+bool CCena3D::mCriaVista(int x, int y, int largura, int altura, bool reaproveita) {
+    if (largura <= 0 || altura <= 0) return false;
+    if (dispositivo) {
+        if (!reaproveita) {
+            if (dispositivo->mTemDispositivo()) {
+                dispositivo->mLiberaDispositivo();
+                return false;
+            }
+            if (!dispositivo->mCriaDispositivo(largura, altura)) return false;
+        }
+        if (!dispositivo->mCriaViewport(largura, altura)) {
+            dispositivo->mLiberaDispositivo();
+            return false;
+        }
+    }
+    mDefineVista(x, y, largura, altura);
+    return true;
+}
+
+void CCena3D::mDefineVista(int x, int y, int largura, int altura) {
+    if (largura <= 0 || altura <= 0) return;
+    vistaX = x;
+    vistaY = y;
+    vistaLargura = largura;
+    vistaAltura = altura;
+}
+
+LimitesLago CCena3D::mLimitesLago() const {
+    const float meiaAltura = MEIA_LARGURA_LAGO * static_cast<float>(vistaAltura) /
+                             static_cast<float>(vistaLargura);
+    return {meiaAltura, -meiaAltura, MEIA_LARGURA_LAGO, -MEIA_LARGURA_LAGO};
+}
+
+// ---------------------------------------------------------------- models, lights and background
+
+bool CCena3D::mCarregaModelo(int m, const std::string& arquivo) {
+    if (m < 0 || m >= NUM_MODELOS) return false;
+    Malha& malha = modelos[static_cast<std::size_t>(m)];
+    if (!carregaMalhaX(arquivo, malha) || (dispositivo && !dispositivo->mCarregaModelo(m, malha))) {
+        malha = Malha{};
+        mostraAviso(textoNaoEncontrado(arquivo));
+        return false;
+    }
+    return true;
+}
+
+bool CCena3D::mCriaLuz(int tipo, int grupo, Vetor3 direcao, float r, float g, float b) {
+    const std::array<float, 3> cor{r, g, b};
+    if (tipo == LUZ_AMBIENTE) {
+        for (Luz& luz : ambientes) {
+            if (luz.ativa) continue;
+            luz = {true, cor, -1, -1};
+            return true;
+        }
+        return false;
+    }
+    const int slot = mCriaQuadro(grupo);
+    if (slot < 0) return false;
+    // A light's up vector is (dx, dz, dy) for the direction (dx, dy, dz).
+    mSlot(grupo, slot)->quadro.orientacao =
+        orientacaoOlhando(direcao, {direcao.x, direcao.z, direcao.y});
+    for (Luz& luz : direcionais) {
+        if (luz.ativa) continue;
+        luz = {true, cor, grupo, slot};
+        return true;
+    }
+    mRemoveInstancia(grupo, slot);
+    return false;
+}
+
+bool CCena3D::mZBuffer(int quadro, bool ligado) {
+    if (quadro < 0 || quadro >= NUM_QUADROS_TOPO) return false;
+    zbuffer[static_cast<std::size_t>(quadro)] = ligado;
+    return true;
+}
+
+bool CCena3D::mCarregaFundo(const std::string& arquivo) {
+    if (dispositivo && !dispositivo->mCarregaFundo(arquivo)) {
+        mostraAviso(textoNaoEncontrado(arquivo));
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- instances
+
+Instancia* CCena3D::mSlot(int g, int i) {
+    if (g < 0 || g >= NUM_GRUPOS || i < 0 || i >= NUM_SLOTS_GRUPO) return nullptr;
+    return &grupos[static_cast<std::size_t>(g)][static_cast<std::size_t>(i)];
+}
+
+const Instancia* CCena3D::mSlot(int g, int i) const {
+    return const_cast<CCena3D*>(this)->mSlot(g, i);
+}
+
+const Instancia& CCena3D::mInstancia(int g, int i) const {
+    static const Instancia VAZIA;
+    const Instancia* slot = mSlot(g, i);
+    return slot ? *slot : VAZIA;
+}
+
+int CCena3D::mCriaQuadro(int g) {
+    if (g < 0 || g >= NUM_GRUPOS) return -1;
+    auto& grupo = grupos[static_cast<std::size_t>(g)];
+    for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
+        Instancia& slot = grupo[static_cast<std::size_t>(i)];
+        if (slot.ocupada) continue;
+        slot = Instancia{};
+        slot.ocupada = true;
+        return i;
+    }
+    return -1;
+}
+
+int CCena3D::mCriaInstancia(int g, int m, Vetor3 posicao, Vetor3 velocidade, Vetor3 eixo,
+                            float theta) {
+    if (m < 0 || m >= NUM_MODELOS || g < 0 || g >= NUM_GRUPOS) return -1;
+    if (modelos[static_cast<std::size_t>(m)].mVazia()) return -1;
+    const int i = mCriaQuadro(g);
+    if (i < 0) return -1;
+    Instancia& slot = *mSlot(g, i);
+    slot.modelo = m;
+    slot.quadro.posicao = posicao;
+    slot.quadro.velocidade = velocidade;
+    slot.quadro.eixoRotacao = eixo;
+    slot.quadro.velocidadeRotacao = theta;
+    return i;
+}
+
+void CCena3D::mRemoveInstancia(int g, int i) {
+    if (Instancia* slot = mSlot(g, i)) *slot = Instancia{};
+}
+
+void CCena3D::mDefineVelocidade(int g, int i, Vetor3 velocidade) {
+    Instancia* slot = mSlot(g, i);
+    if (slot && slot->ocupada) slot->quadro.velocidade = velocidade;
+}
+
+Vetor3 CCena3D::mLeVelocidade(int g, int i) const { return mInstancia(g, i).quadro.velocidade; }
+
+void CCena3D::mDefinePosicao(int g, int i, Vetor3 posicao) {
+    Instancia* slot = mSlot(g, i);
+    if (slot && slot->ocupada) slot->quadro.posicao = posicao;
+}
+
+Vetor3 CCena3D::mLePosicao(int g, int i) const { return mInstancia(g, i).quadro.posicao; }
+
+void CCena3D::mGira(int g, int i, Vetor3 eixo, float angulo) {
+    Instancia* slot = mSlot(g, i);
+    if (!slot || !slot->ocupada) return;
+    Quadro& quadro = slot->quadro;
+    const Vetor3 eixoAntes = quadro.eixoRotacao;
+    const float rotacaoAntes = quadro.velocidadeRotacao;
+    quadro.eixoRotacao = eixo;
+    quadro.velocidadeRotacao = angulo;
+    quadro.mAvanca();
+    quadro.eixoRotacao = eixoAntes;
+    quadro.velocidadeRotacao = rotacaoAntes;
+}
+
+void CCena3D::mMudaVelocidade(int g, int i, Vetor3 velocidade) {
+    const Instancia* slot = mSlot(g, i);
+    if (!slot || !slot->ocupada) return;
+    const bool eraPositiva = slot->quadro.velocidade.x >= 0.0f;
+    if (eraPositiva != (velocidade.x >= 0.0f)) mGira(g, i, {0, 1, 0}, std::numbers::pi_v<float>);
+    mDefineVelocidade(g, i, velocidade);
+}
+
+// ---------------------------------------------------------------- agents, borders and touches
+
+int CCena3D::mAdicionaAgente(CAgente* agente, int g, int m, Vetor3 posicao, Vetor3 velocidade,
+                             Vetor3 eixo, float theta) {
+    const int i = mCriaInstancia(g, m, posicao, velocidade, eixo, theta);
+    if (i < 0) return -1;
+    Instancia& slot = *mSlot(g, i);
+    slot.agente = agente;
+    slot.caixa = modelos[static_cast<std::size_t>(m)].caixa;
+    return i;
+}
+
+void CCena3D::mRemoveAgente(int g, int i) {
+    if (Instancia* slot = mSlot(g, i)) {
+        slot->agente = nullptr;
+        mRemoveInstancia(g, i);
+    }
+}
+
+void CCena3D::mVerificaBordas(int g) {
+    if (g < 0 || g >= NUM_GRUPOS) return;
+    const LimitesLago limites = mLimitesLago();
+    const float acimaDe = limites.topo - margens.topo * limites.topo;
+    const float abaixoDe = limites.base - margens.base * limites.base;
+    const float esquerdaDe = limites.esquerda - margens.esquerda * limites.esquerda;
+    const float direitaDe = limites.direita - margens.direita * limites.direita;
+    for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
+        const Instancia& slot = *mSlot(g, i);
+        if (!slot.ocupada || !slot.agente) continue;
+        const Vetor3 p = slot.quadro.posicao;
+        uint32_t bordas = 0;
+        if (p.y > acimaDe) bordas |= BORDA_TOPO;
+        if (p.y < abaixoDe) bordas |= BORDA_BASE;
+        if (p.x < esquerdaDe) bordas |= BORDA_ESQUERDA;
+        if (p.x > direitaDe) bordas |= BORDA_DIREITA;
+        if (bordas) slot.agente->mEnvia(MSG_BORDA, bordas, 0);
+    }
+}
+
+void CCena3D::mVerificaColisoes(int g, bool testaZ) {
+    if (g < 0 || g >= NUM_GRUPOS) return;
+    auto agenteDe = [this, g](int i) { return mSlot(g, i)->agente; };
+    for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
+        for (int j = i + 1; j < NUM_SLOTS_GRUPO; ++j) {
+            const Instancia& a = *mSlot(g, i);
+            const Instancia& b = *mSlot(g, j);
+            if (!a.ocupada || !a.agente || !b.ocupada || !b.agente) continue;
+            const Vetor3 pa = a.quadro.posicao, pb = b.quadro.posicao;
+            const Caixa ca{a.caixa.minimo + pa, a.caixa.maximo + pa};
+            const Caixa cb{b.caixa.minimo + pb, b.caixa.maximo + pb};
+            const bool toca =
+                pontaDentro(ca.minimo.x, ca.maximo.x, cb.minimo.x, cb.maximo.x) &&
+                pontaDentro(ca.minimo.y, ca.maximo.y, cb.minimo.y, cb.maximo.y) &&
+                (!testaZ || pontaDentro(ca.minimo.z, ca.maximo.z, cb.minimo.z, cb.maximo.z));
+            if (!toca) continue;
+            if (CAgente* receptor = agenteDe(i))
+                receptor->mEnvia(MSG_TOQUE, static_cast<ArgumentoMensagem>(i),
+                                 comoArgumento(agenteDe(j)));
+            if (CAgente* receptor = agenteDe(j))
+                receptor->mEnvia(MSG_TOQUE, static_cast<ArgumentoMensagem>(j),
+                                 comoArgumento(agenteDe(i)));
+        }
+    }
+}
+
+// ---------------------------------------------------------------- temporary instances
+
+void CCena3D::mCriaTemporaria(float vida, int g, int m, Vetor3 posicao, Vetor3 velocidade,
+                              Vetor3 eixo, float theta) {
+    for (Temporaria& registro : temporarias) {
+        if (registro.ativa) continue;
+        const int slot = mCriaInstancia(g, m, posicao, velocidade, eixo, theta);
+        if (slot >= 0) registro = {true, vida, g, slot};
+        return;
+    }
+}
+
+// ---------------------------------------------------------------- motion and drawing
+
+void CCena3D::mDesenha(bool rodando) {
+    if (rodando) mMove();
+    if (dispositivo && !dispositivo->mRenderiza(*this)) return;
+    mEnvelheceTemporarias();
+    if (dispositivo) dispositivo->mApresenta(vistaX, vistaY);
+}
+
+void CCena3D::mMove() {
+    for (auto& grupo : grupos)
+        for (Instancia& slot : grupo)
+            if (slot.ocupada) slot.quadro.mAvanca();
+}
+
+void CCena3D::mEnvelheceTemporarias() {
+    for (Temporaria& registro : temporarias) {
+        if (!registro.ativa) continue;
+        registro.vida -= 1.0f;
+        if (registro.vida < 0.0f) {
+            mRemoveInstancia(registro.grupo, registro.slot);
+            registro.ativa = false;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- picking
+
+std::optional<Escolha> CCena3D::mEscolhe(int x, int y) const {
+    const int px = x - vistaX, py = y - vistaY;
+    if (px < 0 || py < 0 || px >= vistaLargura || py >= vistaAltura) return std::nullopt;
+
+    // The ray from the camera through the pixel's centre: at the distance of
+    // the plane z = 0 the view spans ±125 × ±125·h/w.
+    const float largura = static_cast<float>(vistaLargura);
+    const float altura = static_cast<float>(vistaAltura);
+    const float nx = (static_cast<float>(px) + 0.5f) / largura * 2.0f - 1.0f;
+    const float ny = 1.0f - (static_cast<float>(py) + 0.5f) / altura * 2.0f;
+    const Vetor3 origem{0, 0, -DISTANCIA_CAMERA};
+    const Vetor3 direcao{nx * MEIA_LARGURA_LAGO / DISTANCIA_CAMERA,
+                         ny * MEIA_LARGURA_LAGO * altura / largura / DISTANCIA_CAMERA, 1.0f};
+
+    std::optional<Escolha> escolha;
+    float maisPerto = std::numeric_limits<float>::infinity();
+    for (int g = 0; g < NUM_GRUPOS; ++g) {
+        for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
+            const Instancia& slot = *mSlot(g, i);
+            if (!slot.ocupada || slot.modelo < 0) continue;
+            const Malha& malha = modelos[static_cast<std::size_t>(slot.modelo)];
+            for (const Triangulo& t : malha.triangulos) {
+                const auto distancia = cruzaTriangulo(
+                    origem, direcao, slot.quadro.mTransforma(malha.vertices[t.vertices[0]]),
+                    slot.quadro.mTransforma(malha.vertices[t.vertices[1]]),
+                    slot.quadro.mTransforma(malha.vertices[t.vertices[2]]));
+                if (distancia && *distancia < maisPerto) {
+                    maisPerto = *distancia;
+                    escolha = Escolha{g, i};
+                }
+            }
+        }
+    }
+    return escolha;
+}
+
+CAgente* CCena3D::mAgenteEm(int x, int y) const {
+    const auto escolha = mEscolhe(x, y);
+    return escolha ? mSlot(escolha->grupo, escolha->slot)->agente : nullptr;
+}
