@@ -36,18 +36,17 @@ constexpr std::array<const char*, 8> ARQUIVOS_SONS = {
 bool CApl::mInicializa() {
     // 1. Defaults.
     periodoPasso = PERIODO_PASSO_PADRAO;
-    passosPartida = 0;
+    partida.passosPartida = 0;
     tamanhoJanela = TAMANHO_JANELA_PADRAO;
-    personagem = MAE_NATUREZA;
-    personagemColega = PESCADOR;
+    partida.personagem = MAE_NATUREZA;
+    partida.personagemColega = PESCADOR;
     faseSugerida.clear();
     faseAtual.clear();
     botaoPressionado = -1;
-    idFimPartida = -1;
+    partida.idFimPartida = -1;
 
-    // 2. Tool counters of the default characters (0 until a match reads them).
-    mCarregaFerramentas(personagem, usosFerramentas);
-    mCarregaFerramentas(personagemColega, usosFerramentasColega);
+    // 2. Tool counters (0 until a match reads them).
+    partida.mCarregaFerramentas();
 
     // 3. With or without a tutor.
     switch (plataforma().mMensagem(TEXTO_PERGUNTA_TUTOR, "QELP", Icone::PERGUNTA,
@@ -131,14 +130,14 @@ bool CApl::mInicializa() {
     if (!mCarregaCena()) return false;
 
     // 19. The suggested phase; a missing file has been reported and the game runs on.
-    mLeFase(faseSugerida, tabelaFase);
+    partida.mLeFase(faseSugerida);
 
     // 20.
     return true;
 }
 
 void CApl::mEncerra() {
-    agentes.mLimpa();
+    partida.agentes.mLimpa();
     cena.mLiberaCena();
     janela.mDestroiJanela();
 }

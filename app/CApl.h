@@ -1,24 +1,20 @@
 // The application object of the game: one static instance that lives for the
-// whole run and owns the window, the 2D layer, the scene, the sounds, the
-// agent table, the phase table and the match state. Its operations are
-// defined in the folder of the subsystem that owns them, one file per concern.
+// whole run and owns the window, the 2D layer, the scene, the sounds and the
+// match. It drives the match (core/match/CPartida.h) from its timers and
+// commands, and turns what happens in it into sounds and pictures. Its
+// operations are defined in the folder of the subsystem that owns them, one
+// file per concern.
 #pragma once
 
+#include "core/match/CPartida.h"
 #include "core/platform/Plataforma.h"
-#include "core/lake/CTabelaAgentes.h"
-#include "core/match/Passo.h"
-#include "core/data/Fase.h"
-#include "core/data/Parametros.h"
-#include "core/sound/CSom.h"
 #include "core/scene/CCena3D.h"
+#include "core/sound/CSom.h"
 #include "view/CJanela.h"
 #include "view/CTela2D.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
-
-enum EstadoPartida : uint32_t { SEM_PARTIDA = 0, EM_JOGO = 1, PAUSADA = 2, TERMINADA = 3 };
 
 // Who calls mExecEventosFase.
 enum OrigemEvento { ORIGEM_INICIO = 0, ORIGEM_PASSO = 1, ORIGEM_FASE = 2 };
@@ -29,11 +25,11 @@ inline constexpr int TIMER_FASE = 2;
 
 inline constexpr const char* TITULO_JANELA = "QELP - Tarvelo 1.0";
 
-class CApl : public OuvinteJanela {
+class CApl : public OuvinteJanela, public OuvintePartida {
 public:
     // Builds the sub-objects only: the 2D layer empty, the scene not created,
     // the agent table inactive. Every other member is 0 until mInicializa.
-    CApl() = default;
+    CApl();
     CApl(const CApl&) = delete;
     CApl& operator=(const CApl&) = delete;
 
@@ -49,11 +45,17 @@ public:
     void mTrataMensagem(const Mensagem& mensagem) override;
 
     // --- the life of a match (app/CApl_Partida.cpp)
+    // Starts a match with the given seed: the parameters and the lake, the
+    // panel, the clock, the start jingle. False when the parameters or the
+    // lake fail (the reason has been shown); nothing changes then.
+    bool mIniciaPartida(uint32_t semente);
     // Ends the match: the end sign in the lake, the lake still. True.
     bool mTerminaPartida();
     // Pauses a running match or resumes a paused one; the menu's check
     // mark follows. True.
     bool mPausa();
+    // What happens in the match, heard and seen.
+    void mAconteceu(const EventoPartida& evento) override;
 
     // --- the simulation clock (app/CApl_Relogio.cpp)
     // ORIGEM_INICIO restarts both timers; ORIGEM_PASSO runs a step;
@@ -62,50 +64,38 @@ public:
     // One simulation step: the lake advances while the match runs; the
     // eco-meter and a frame are drawn whenever a match exists.
     void mPasso();
-    // One swing of the light above the lake.
-    void mBalanca();
-
-    // --- special parameters
-    // The 36 keys of dp/valores.txt; false at the first that fails.
-    bool mLeParametros();
 
     // --- 3D scene (view/CApl_Cena.cpp)
     // The lights, then the 17 models; stops at the first that fails.
     bool mCarregaCena();
 
     // --- control panel (view/CApl_Painel.cpp)
-    // usos[k] = character c's k-th NUM_FERRAMENTAS_* value, truncated.
-    void mCarregaFerramentas(uint32_t c, std::array<int32_t, NUM_FERRAMENTAS>& usos) const;
     // The opening screen: no match, only picture 0 shown, window refreshed.
     void mExibeAbertura();
     // The match screen's shown flags; draws nothing.
     void mMostraPainel();
     // The eco-meter: the bar's colour and height from the lake's energy.
+    // The match hears of a change of colour.
     void mAtualizaEcometro();
 
     std::string faseSugerida;  // at most 299 characters
     std::string faseAtual;     // at most 299 characters
     uint32_t periodoPasso = 0;  // ms
-    uint32_t passosPartida = 0;
-    TabelaFase tabelaFase{};
-    uint32_t estado = SEM_PARTIDA;
-    uint32_t personagem = 0;
-    uint32_t personagemColega = 0;
-    std::array<int32_t, NUM_FERRAMENTAS> usosFerramentas{};
-    std::array<int32_t, NUM_FERRAMENTAS> usosFerramentasColega{};
     CJanela janela;
     uint32_t tamanhoJanela = 0;  // % of the screen
     int32_t botaoPressionado = 0;
-    int32_t idFimPartida = 0;
     CTela2D tela;
     CCena3D cena;
     CSom sons;
-    CTabelaAgentes agentes;
+    // The match: its state, characters, tools, phase table and the lake's
+    // agent table.
+    CPartida partida{cena};
     ProcessoExterno procAjuda, procEditor, procBloco;
 
 private:
     void mExecutaComando(int id);
     void mEventoFase();
-    Balanco balanco;  // the swaying light, kept across matches
+    // The check mark of "&Pausa" follows the match's state.
+    void mMarcaPausa();
     void mIniciaUmaVez(const std::vector<std::string>& argumentos, ProcessoExterno& processo);
 };

@@ -1,24 +1,49 @@
-// The life of a match: pausing and ending it.
+// The life of a match: starting, pausing and ending it, and what the pupil
+// hears and sees of its events.
 #include "app/CApl.h"
 
 #include "app/Menu.h"
 
-namespace {
-constexpr int MODELO_FIM_PARTIDA = 8;  // the "Fim de Partida" sign
+CApl::CApl() { partida.mDefineOuvinte(this); }
+
+bool CApl::mIniciaPartida(uint32_t semente) {
+    if (!partida.mInicia(semente, periodoPasso)) return false;
+    mMostraPainel();
+    mExecEventosFase(ORIGEM_INICIO);
+    janela.mRepinta();
+    sons.mTocaSom(SOM_INICIO_PARTIDA);
+    return true;
 }
 
 bool CApl::mTerminaPartida() {
-    if (estado == TERMINADA) return true;
-    if (estado == PAUSADA) mPausa();
-    idFimPartida = cena.mCriaInstancia(GRUPO_LUZES, MODELO_FIM_PARTIDA, {}, {}, {}, 0);
-    estado = TERMINADA;
-    sons.mTocaSom(SOM_FIM_PARTIDA);
+    partida.mTermina();
     return true;
 }
 
 bool CApl::mPausa() {
-    if (estado == EM_JOGO) estado = PAUSADA;
-    else if (estado == PAUSADA) estado = EM_JOGO;
-    janela.mMarcaComando(CMD_PAUSA, estado == PAUSADA);
+    partida.mPausa();
+    mMarcaPausa();
     return true;
+}
+
+void CApl::mMarcaPausa() { janela.mMarcaComando(CMD_PAUSA, partida.estado == PAUSADA); }
+
+void CApl::mAconteceu(const EventoPartida& evento) {
+    switch (evento.tipo) {
+    case EventoPartida::INTERVENTOR:
+        sons.mTocaSom(SOM_INTERVENTOR);
+        break;
+    case EventoPartida::FIM:
+        mMarcaPausa();
+        sons.mTocaSom(SOM_FIM_PARTIDA);
+        break;
+    case EventoPartida::FERRAMENTA:
+        sons.mTocaSom(SOM_SUCESSO);
+        break;
+    case EventoPartida::RECUSADA:
+        sons.mTocaSom(SOM_ERRO);
+        break;
+    case EventoPartida::COR:
+        break;
+    }
 }

@@ -1,16 +1,11 @@
 // The control panel's operations of the application object.
 #include "app/CApl.h"
 
-#include "tutor/Tutor.h"
 #include "core/panel/Painel.h"
-
-void CApl::mCarregaFerramentas(uint32_t c, std::array<int32_t, NUM_FERRAMENTAS>& usos) const {
-    const UsosIniciais& iniciais = gNumFerramentas.at(c);
-    for (std::size_t k = 0; k < NUM_FERRAMENTAS; ++k) usos[k] = parametroInteiro(iniciais[k]);
-}
+#include "tutor/Tutor.h"
 
 void CApl::mExibeAbertura() {
-    estado = SEM_PARTIDA;
+    partida.mVoltaAbertura();
     janela.visivel[ITEM_ABERTURA] = 1;
     for (std::size_t i = ITEM_ABERTURA + 1; i < NUM_ITENS_PAINEL; ++i) janela.visivel[i] = 0;
     janela.mAtualizaJanela();
@@ -25,11 +20,10 @@ void CApl::mMostraPainel() {
 }
 
 void CApl::mAtualizaEcometro() {
-    LeituraEcometro leitura;
-    agentes.mLeEcometro(leitura);
-    const float razao = leitura.escala != 0.0f ? leitura.soma / leitura.escala : 0.0f;
-    const int barra = corEcometro(razao);
-    tela.mDefineTopo(barra, static_cast<float>((1.0 - razao) * ALTURA_BARRA + TOPO_BARRA_CHEIA));
+    const Ecometro ecometro = partida.mAvaliaEcometro();
+    const int barra = ecometro.cor;
+    tela.mDefineTopo(barra,
+                     static_cast<float>((1.0 - ecometro.razao) * ALTURA_BARRA + TOPO_BARRA_CHEIA));
     for (int i = ITEM_BARRA_VERDE; i <= ITEM_BARRA_VERMELHA; ++i) janela.visivel[i] = 0;
     janela.visivel[barra] = 1;
     tela.mDesenhaBitmap(ITEM_ECOMETRO);

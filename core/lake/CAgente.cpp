@@ -6,7 +6,7 @@ uint32_t CAgente::mEnvia(uint32_t numero, ArgumentoMensagem a, ArgumentoMensagem
     ++profundidade;
     const uint32_t resposta = slots[numero]->mTrata(a, b);
     if (reinicioPendente) {
-        mMonta(gabaritoPendente, tabela, cena);
+        mMonta(gabaritoPendente, tabela, cena, aleatorio);
         reinicioPendente = 0;
     }
     if (trocaPendente) {
@@ -27,6 +27,7 @@ void CAgente::mCriaComportamento(int32_t slot, int32_t tipo, int32_t parametro) 
     lugar->slot = slot;
     lugar->tipo = tipo;
     lugar->parametro = parametro;
+    lugar->mCriado();
 }
 
 void CAgente::mTrocaComportamento(int32_t slot, int32_t tipo, int32_t parametro) {
@@ -41,10 +42,12 @@ void CAgente::mReinicia(const CGabarito& gabarito) {
     reinicioPendente = 1;
 }
 
-uint32_t CAgente::mMonta(const CGabarito& gabarito, CAgente* novaTabela, CCena3D* novaCena) {
+uint32_t CAgente::mMonta(const CGabarito& gabarito, CAgente* novaTabela, CCena3D* novaCena,
+                         GeradorAleatorio* novoAleatorio) {
     mLimpa();
     tabela = novaTabela;
     cena = novaCena;
+    aleatorio = novoAleatorio;
     for (std::size_t s = 0; s < NUM_SLOTS_AGENTE; ++s) {
         const ParComportamento& par = gabarito.pares[s];
         mCriaComportamento(static_cast<int32_t>(s), par.tipo, par.parametro);
@@ -57,6 +60,7 @@ void CAgente::mLimpa() {
     for (auto& lugar : slots) mDescarta(std::move(lugar));
     tabela = nullptr;
     cena = nullptr;
+    aleatorio = nullptr;
 }
 
 bool CAgente::mLivre() const {

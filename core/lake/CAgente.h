@@ -15,6 +15,7 @@
 #include <vector>
 
 class CCena3D;
+class GeradorAleatorio;
 
 class CAgente {
 public:
@@ -35,13 +36,14 @@ public:
     void mTrocaComportamento(int32_t slot, int32_t tipo, int32_t parametro);
     void mReinicia(const CGabarito& gabarito);
 
-    // mLimpa, then creates slots 0..8 from the template's pairs. Stops at
-    // the first slot that stays empty and answers 0; answers 1 when all nine
-    // exist.
-    uint32_t mMonta(const CGabarito& gabarito, CAgente* tabela, CCena3D* cena);
+    // mLimpa, then creates slots 0..8 from the template's pairs, in the
+    // given table, scene and generator. Stops at the first slot that stays
+    // empty and answers 0; answers 1 when all nine exist.
+    uint32_t mMonta(const CGabarito& gabarito, CAgente* tabela, CCena3D* cena,
+                    GeradorAleatorio* aleatorio);
 
-    // Deletes the nine behaviours; forgets the table and the scene. The body
-    // stays.
+    // Deletes the nine behaviours; forgets the table, the scene and the
+    // generator. The body stays.
     void mLimpa();
 
     // True when slot 1 holds COMP_NASCE: the agent is free to be born.
@@ -53,6 +55,7 @@ public:
     CGabarito gabaritoPendente{};
     CCena3D* cena = nullptr;
     CAgente* tabela = nullptr;  // the first of the table's agents
+    GeradorAleatorio* aleatorio = nullptr;  // the table's
     std::unique_ptr<CObjetoFisico> corpo;
     std::array<std::unique_ptr<CComportamento>, NUM_SLOTS_AGENTE> slots;
 

@@ -1,8 +1,13 @@
 #include "core/lake/CComportamento.h"
 
+#include "core/lake/Aleatorio.h"
+#include "core/lake/CAgente.h"
+
 #include "core/lake/ComportamentosBase.h"
 #include "core/lake/ComportamentosPoluidores.h"
 #include "core/lake/ComportamentosVivos.h"
+
+#include <cassert>
 
 std::unique_ptr<CComportamento> criaComportamento(int32_t tipo) {
     switch (tipo) {
@@ -29,4 +34,9 @@ std::unique_ptr<CComportamento> criaComportamento(int32_t tipo) {
     case COMP_GASOLINA: return std::make_unique<ComportamentoDescarga>(tipo);
     default: return nullptr;
     }
+}
+
+uint32_t CComportamento::mSorteia() {
+    assert(dono && dono->aleatorio && "a behaviour draws numbers only in an agent of a table");
+    return dono->aleatorio->mProximo();
 }

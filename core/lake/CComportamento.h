@@ -43,6 +43,12 @@ public:
     // says otherwise.
     virtual uint32_t mTrata(ArgumentoMensagem a, ArgumentoMensagem b) = 0;
 
+    // Called once the record has its agent, slot, kind and parameter.
+    virtual void mCriado() {}
+
+    // The next number of the agent's generator (0 to 32767).
+    uint32_t mSorteia();
+
     CAgente* dono = nullptr;
     int32_t slot = 0;
     int32_t tipo = 0;

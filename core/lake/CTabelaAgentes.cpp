@@ -1,6 +1,5 @@
 #include "core/lake/CTabelaAgentes.h"
 
-#include "core/lake/Aleatorio.h"
 #include "core/lake/Gabaritos.h"
 #include "core/scene/CCena3D.h"
 
@@ -28,7 +27,7 @@ bool contaNoEcometro(const CObjetoFisico& corpo) {
 
 uint32_t CTabelaAgentes::mInicia(CCena3D* cena) {
     for (CAgente& agente : agentes)
-        if (!agente.mMonta(GABARITO_LIVRE, agentes.data(), cena)) return 0;
+        if (!agente.mMonta(GABARITO_LIVRE, agentes.data(), cena, &aleatorio)) return 0;
     ativa = 1;
     return 1;
 }
@@ -96,11 +95,11 @@ bool CTabelaAgentes::mConstroiLago(CCena3D& cena, const PopulacaoInicial& popula
     std::size_t indice = 0;
     for (const auto& [tipo, quantos] : especies) {
         for (int32_t n = 0; n < quantos && indice < NUM_AGENTES; ++n, ++indice) {
-            const float x = static_cast<float>(aleatorio() % FAIXA_X) - DESLOCA_X;
+            const float x = static_cast<float>(aleatorio.mProximo() % FAIXA_X) - DESLOCA_X;
             const float y = tipo == TIPO_ALGA
                                 ? limites.base + ACIMA_DO_FUNDO +
-                                      static_cast<float>(aleatorio() % FAIXA_Y_FUNDO)
-                                : static_cast<float>(aleatorio() % FAIXA_Y_AGUA) - DESLOCA_Y_AGUA;
+                                      static_cast<float>(aleatorio.mProximo() % FAIXA_Y_FUNDO)
+                                : static_cast<float>(aleatorio.mProximo() % FAIXA_Y_AGUA) - DESLOCA_Y_AGUA;
             const float posicao[3] = {x, y, 0};
             agentes[indice].mEnvia(MSG_CRIA, comoArgumento(&gabaritoEspecie(tipo)),
                                    comoArgumento(posicao));

@@ -3,6 +3,7 @@
 // construction and after mLimpa, active once built (mInicia).
 #pragma once
 
+#include "core/lake/Aleatorio.h"
 #include "core/lake/CAgente.h"
 
 #include <array>
@@ -65,4 +66,7 @@ public:
 
     int32_t ativa = 0;
     std::array<CAgente, NUM_AGENTES> agentes;
+    // The lake's numbers: the beings' places, the behaviours' draws, the
+    // phase's random interventors.
+    GeradorAleatorio aleatorio;
 };

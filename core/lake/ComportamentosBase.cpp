@@ -43,7 +43,7 @@ uint32_t ComportamentoNasce::mTrata(ArgumentoMensagem a, ArgumentoMensagem b) {
     corpo->casaZ = static_cast<float>(gabarito->casaZ);
     corpo->custoReproducao = static_cast<float>(gabarito->custoReproducao);
     corpo->energia = static_cast<float>(gabarito->energia);
-    const int32_t desvio = static_cast<int32_t>(aleatorio() % FAIXA_DESVIO) - CENTRO_DESVIO;
+    const int32_t desvio = static_cast<int32_t>(mSorteia() % FAIXA_DESVIO) - CENTRO_DESVIO;
     corpo->energia += static_cast<float>(desvio) / CENTESIMOS;
 
     // 5. Become what the template says.

@@ -37,7 +37,7 @@ Construcao construcaoDe(int32_t tipo) {
 float mod(uint32_t r, uint32_t n) { return static_cast<float>(r % n); }
 
 // A turn of (r mod 10) / 20 − 0.25 radians per scene tick.
-float giroDeGota() { return mod(aleatorio(), 10) / 20.0f - 0.25f; }
+float giroDeGota(uint32_t r) { return mod(r, 10) / 20.0f - 0.25f; }
 
 // The discharges of the liquid polluters, by kind.
 struct Descarga {
@@ -81,10 +81,11 @@ CComportamentoPoluidor::CComportamentoPoluidor(int32_t tipoPoluidor) {
     vy = c.vy;
     if (const int n = interventorDoTipo(tipoPoluidor); n >= 0)
         taxas = gTaxas[static_cast<std::size_t>(n)];
-    if (tipoPoluidor == COMP_AGROTOXICO) {
-        vy = mod(aleatorio(), 100) / 1000.0f - 0.05f;
-        inicioPulverizacao = INICIO_PULVERIZACAO;
-    }
+    if (tipoPoluidor == COMP_AGROTOXICO) inicioPulverizacao = INICIO_PULVERIZACAO;
+}
+
+void CComportamentoPoluidor::mCriado() {
+    if (tipo == COMP_AGROTOXICO) vy = mod(mSorteia(), 100) / 1000.0f - 0.05f;
 }
 
 void CComportamentoPoluidor::mVerificaBorda(uint32_t bordas) {
@@ -134,10 +135,10 @@ uint32_t ComportamentoAgrotoxico::mTrata(ArgumentoMensagem a, ArgumentoMensagem)
     const bool pulveriza = (s + 20 <= c && c <= s + 30) || (s + 55 <= c && c <= s + 69);
     if (pulveriza && dono->cena && dono->corpo) {
         const Vetor3 p = dono->cena->mLePosicao(dono->corpo->grupo, dono->corpo->instancia);
-        const float vida = 80.0f + mod(aleatorio(), 10);
-        const float queda = -(mod(aleatorio(), 100) / 10000.0f + 0.07f);
-        const float deriva = mod(aleatorio(), 100) / 1000.0f - 0.05f;
-        const float giro = giroDeGota();
+        const float vida = 80.0f + mod(mSorteia(), 10);
+        const float queda = -(mod(mSorteia(), 100) / 10000.0f + 0.07f);
+        const float deriva = mod(mSorteia(), 100) / 1000.0f - 0.05f;
+        const float giro = giroDeGota(mSorteia());
         dono->cena->mCriaTemporaria(vida, GRUPO_TEMPORARIAS, 16, {p.x + 10.0f, p.y, p.z},
                                     {deriva, queda, 0}, EIXO_GOTA, giro);
     }
@@ -180,16 +181,16 @@ void ComportamentoDescarga::mDespeja() {
         break;
     }
     for (int g = 0; g < d.gotas; ++g) {
-        const float vida = static_cast<float>(d.vidaBase) + mod(aleatorio(), d.vidaFaixa);
-        const float vy = -(mod(aleatorio(), 100) / d.divisor + d.vyBase);
-        const float vx = mod(aleatorio(), 100) / d.divisor - d.vxDesvio;
-        const float giro = giroDeGota();
+        const float vida = static_cast<float>(d.vidaBase) + mod(mSorteia(), d.vidaFaixa);
+        const float vy = -(mod(mSorteia(), 100) / d.divisor + d.vyBase);
+        const float vx = mod(mSorteia(), 100) / d.divisor - d.vxDesvio;
+        const float giro = giroDeGota(mSorteia());
         dono->cena->mCriaTemporaria(vida, GRUPO_TEMPORARIAS, d.modelo, origens[g], {vx, vy, 0},
                                     EIXO_GOTA, giro);
     }
 }
 
-Vetor3 posicaoDeEntrada(int n, const LimitesLago& limites) {
+Vetor3 posicaoDeEntrada(int n, const LimitesLago& limites, GeradorAleatorio& aleatorio) {
     if (n < 0 || n >= static_cast<int>(NUM_INTERVENTORES)) return {};
     // y = top − top × 0.68 × f: f is how far below the top of the water,
     // as a share of the water's top margin.
@@ -199,7 +200,7 @@ Vetor3 posicaoDeEntrada(int n, const LimitesLago& limites) {
     float x = esquerda;
     switch (n) {
     case 1: case 2: case 4: case 7: x = direita; break;
-    case 3: x = esquerda - esquerda * (mod(aleatorio(), 60) / 60.0f + 0.2f); break;
+    case 3: x = esquerda - esquerda * (mod(aleatorio.mProximo(), 60) / 60.0f + 0.2f); break;
     case 8: x = esquerda * 0.89f; break;
     default: break;
     }

@@ -19,6 +19,8 @@ public:
     // CONFIG_TAXAS_* now), its border mask and start velocity.
     explicit CComportamentoPoluidor(int32_t tipo);
 
+    // The pesticide draws its vertical speed.
+    void mCriado() override;
     uint32_t mTrata(ArgumentoMensagem a, ArgumentoMensagem b) override;
 
     float contador = 0;
@@ -64,10 +66,11 @@ private:
 // The interventor number (0..8) of a polluting kind, or -1.
 int interventorDoTipo(int32_t tipo);
 
+class GeradorAleatorio;
 struct LimitesLago;
 struct Vetor3;
 
 // Where interventor n (0..8) enters the lake: at a side or just above the
 // water, the plane high in the sky; the litter at a random place. Draws a
 // random number for the litter only.
-Vetor3 posicaoDeEntrada(int n, const LimitesLago& limites);
+Vetor3 posicaoDeEntrada(int n, const LimitesLago& limites, GeradorAleatorio& aleatorio);

@@ -1,7 +1,6 @@
 #include "core/lake/ComportamentosVivos.h"
 
 #include "core/platform/Plataforma.h"
-#include "core/lake/Aleatorio.h"
 #include "core/lake/CAgente.h"
 #include "core/lake/CTabelaAgentes.h"
 #include "core/lake/Gabaritos.h"
@@ -28,8 +27,8 @@ constexpr float PERTO_DE_CASA_X = 40.0f;      // a fish is home within these dis
 constexpr float PERTO_DE_CASA_Y = 20.0f;
 
 // r mod 100 mapped to −1.00 .. +0.98.
-float componenteAleatoria() {
-    return static_cast<float>(static_cast<int32_t>(aleatorio() % 100) - 50) / 50.0f;
+float componenteAleatoria(uint32_t r) {
+    return static_cast<float>(static_cast<int32_t>(r % 100) - 50) / 50.0f;
 }
 
 CObjetoFisico* corpoDe(CComportamento& c) { return c.dono->corpo.get(); }
@@ -69,8 +68,8 @@ uint32_t ComportamentoNovaDirecao::mTrata(ArgumentoMensagem a, ArgumentoMensagem
     if (corpo->energia < ENERGIA_CANSADO) {
         v.x = leVelocidade(*dono).x < 0.0f ? -VELOCIDADE_PARADO : VELOCIDADE_PARADO;
     } else {
-        v.x = componenteAleatoria();
-        v.y = componenteAleatoria();
+        v.x = componenteAleatoria(mSorteia());
+        v.y = componenteAleatoria(mSorteia());
     }
 
     // 3. Away from the borders crossed.
@@ -94,7 +93,7 @@ uint32_t ComportamentoNada::mTrata(ArgumentoMensagem, ArgumentoMensagem) {
     const bool parado = v.x == 0.0f && v.y == 0.0f && v.z == 0.0f;
     if (parado ||
         plataforma().mRelogioMs() - corpo->tempoDirecao >
-            RUMO_MINIMO_MS + aleatorio() % RUMO_VARIACAO_MS ||
+            RUMO_MINIMO_MS + mSorteia() % RUMO_VARIACAO_MS ||
         corpo->energia < ENERGIA_CANSADO)
         dono->mTrocaComportamento(slot, COMP_NOVA_DIRECAO, COMP_NADA);
     return 1;
@@ -190,8 +189,8 @@ uint32_t ComportamentoReproduz::mTrata(ArgumentoMensagem, ArgumentoMensagem b) {
         const LimitesLago limites = dono->cena ? dono->cena->mLimitesLago() : LimitesLago{};
         // Fish near their home point, algae on the bottom, micro-organisms
         // anywhere in the water.
-        const uint32_t r1 = aleatorio();
-        const uint32_t r2 = aleatorio();
+        const uint32_t r1 = mSorteia();
+        const uint32_t r2 = mSorteia();
         const auto mod = [](uint32_t r, uint32_t n) { return static_cast<float>(r % n); };
         float posicao[3];
         if (corpo->tipo == TIPO_ALGA) {

@@ -47,9 +47,3 @@ void aplicaFerramenta(CTabelaAgentes& agentes, const Alteracao& efeito) {
     for (std::size_t k = 0; k < NUM_ALTERACOES; ++k)
         agentes.mSomaEnergia(TIPOS[k], efeito[k] * ENERGIA_POR_UNIDADE);
 }
-
-CorEcometro corEcometro(float razao) {
-    if (razao < LIMIAR_VERMELHO) return ECOMETRO_VERMELHO;
-    if (razao < LIMIAR_AMARELO) return ECOMETRO_AMARELO;
-    return ECOMETRO_VERDE;
-}

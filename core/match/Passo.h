@@ -1,7 +1,6 @@
-// What one simulation step does to the lake, and the other pieces of a
-// match that the game and the headless simulation share: the initial
-// population from the parameters, the swaying light, a tool's effect and
-// the eco-meter's colour.
+// The pieces a match is made of: what one step does to the lake, the
+// initial population from the parameters, the swaying light and a tool's
+// effect.
 #pragma once
 
 #include "core/lake/CTabelaAgentes.h"
@@ -29,10 +28,3 @@ void balanca(Balanco& balanco, CCena3D& cena);
 // Adds a tool's effect to the lake: value k × 25 to every body of types 0..4,
 // the lake and the water.
 void aplicaFerramenta(CTabelaAgentes& agentes, const Alteracao& efeito);
-
-enum CorEcometro { ECOMETRO_VERDE = 6, ECOMETRO_AMARELO = 7, ECOMETRO_VERMELHO = 8 };
-inline constexpr float LIMIAR_AMARELO = 0.666666f;
-inline constexpr float LIMIAR_VERMELHO = 0.333333f;
-
-// The bar's colour for the ratio energy / full scale (also its picture index).
-CorEcometro corEcometro(float razao);

@@ -40,32 +40,38 @@ protected:
         return apl->mInicializa();
     }
 
-    // Starts a match the way the match start does, without its dialogs:
-    // parameters, lake, panel, clock.
-    bool iniciaPartidaEmProcesso() {
-        if (!apl->mLeParametros()) return false;
-        if (!apl->agentes.mConstroiLago(apl->cena, populacaoDosParametros())) return false;
-        apl->mMostraPainel();
-        apl->janela.mRepinta();
-        apl->estado = EM_JOGO;
-        apl->mExecEventosFase(ORIGEM_INICIO);
-        apl->passosPartida = 0;
+    // Starts a match as a new match does after its dialogs, with a fixed
+    // seed; the hand-driven clock starts at 0.
+    bool iniciaPartida() {
+        agoraMs = 0;
+        plataforma.relogioMs = 0;
+        if (!apl->mIniciaPartida(SEMENTE_TESTE)) return false;
+        proximaFaseMs = apl->janela.mPeriodoTemporizador(TIMER_FASE);
         return true;
     }
 
-    // Runs the message loop, with the real timers, until the match has made
-    // passos steps or is no longer running (or 20 s have gone by).
+    // Runs the game's two timers on a clock driven by hand, as the message
+    // loop would: every step period the step runs, and the phase timer
+    // fires whenever its period has gone by since it last fired (at equal
+    // times before the step). Stops after passos steps or when the match no
+    // longer runs.
+    void rodaPassos(uint32_t passos) {
+        for (uint32_t i = 0; i < passos && apl->partida.estado == EM_JOGO; ++i) {
+            agoraMs += apl->janela.mPeriodoTemporizador(TIMER_PASSO);
+            while (proximaFaseMs >= 0 && proximaFaseMs <= agoraMs && apl->partida.estado == EM_JOGO) {
+                plataforma.relogioMs = static_cast<uint32_t>(proximaFaseMs);
+                apl->mTrataMensagem({TipoMensagem::TEMPORIZADOR, TIMER_FASE});
+                const int periodo = apl->janela.mPeriodoTemporizador(TIMER_FASE);
+                proximaFaseMs = periodo < 0 ? -1 : proximaFaseMs + periodo;
+            }
+            plataforma.relogioMs = static_cast<uint32_t>(agoraMs);
+            apl->mTrataMensagem({TipoMensagem::TEMPORIZADOR, TIMER_PASSO});
+        }
+    }
+
+    // Runs steps until the match has made passos of them.
     void rodaAtePasso(uint32_t passos) {
-        QTimer vigia;
-        QObject::connect(&vigia, &QTimer::timeout, [&] {
-            if (apl->passosPartida >= passos || apl->estado != EM_JOGO) QApplication::exit(0);
-        });
-        vigia.start(1);
-        QTimer limite;
-        limite.setSingleShot(true);
-        QObject::connect(&limite, &QTimer::timeout, [] { QApplication::exit(-1); });
-        limite.start(20000);
-        QApplication::exec();
+        if (apl->partida.passosPartida < passos) rodaPassos(passos - apl->partida.passosPartida);
     }
 
     // Runs the message loop until it ends; a loop that does not end within
@@ -85,7 +91,11 @@ protected:
         return nullptr;
     }
 
+    static constexpr uint32_t SEMENTE_TESTE = 1;
+
     PlataformaRoteiro plataforma;
     DiretorioTemporario diretorio;
     std::unique_ptr<CApl> apl = std::make_unique<CApl>();
+    int64_t agoraMs = 0;        // ms on the hand-driven clock
+    int64_t proximaFaseMs = -1;  // when the phase timer fires next, −1 never
 };

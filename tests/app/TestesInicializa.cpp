@@ -33,20 +33,20 @@ TEST_F(Inicializa, SemAplCnfUsaOsPadroesEAvisaDaFaseFaltando) {
     ASSERT_EQ(textos.size(), 3u);
     EXPECT_EQ(textos[1], "Arquivo de fase não encontrado");
     EXPECT_EQ(textos[2], "");
-    EXPECT_EQ(apl->tabelaFase[0], (EventoFase{TEMPO_ENCHIMENTO, 0}));
+    EXPECT_EQ(apl->partida.tabelaFase[0], (EventoFase{TEMPO_ENCHIMENTO, 0}));
 }
 
 TEST_F(Inicializa, EstadoInicialDoObjeto) {
     ASSERT_TRUE(iniciaSemTutor());
-    EXPECT_EQ(apl->estado, SEM_PARTIDA);
-    EXPECT_EQ(apl->passosPartida, 0u);
-    EXPECT_EQ(apl->personagem, MAE_NATUREZA);
-    EXPECT_EQ(apl->personagemColega, PESCADOR);
+    EXPECT_EQ(apl->partida.estado, SEM_PARTIDA);
+    EXPECT_EQ(apl->partida.passosPartida, 0u);
+    EXPECT_EQ(apl->partida.personagem, MAE_NATUREZA);
+    EXPECT_EQ(apl->partida.personagemColega, PESCADOR);
     EXPECT_EQ(apl->botaoPressionado, -1);
-    EXPECT_EQ(apl->idFimPartida, -1);
-    EXPECT_EQ(apl->usosFerramentas, (std::array<int32_t, 4>{0, 0, 0, 0}));
-    EXPECT_EQ(apl->usosFerramentasColega, (std::array<int32_t, 4>{0, 0, 0, 0}));
-    EXPECT_EQ(apl->agentes.ativa, 0);
+    EXPECT_EQ(apl->partida.idFimPartida, -1);
+    EXPECT_EQ(apl->partida.mUsos(apl->partida.personagem), (std::array<int32_t, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(apl->partida.mUsos(apl->partida.personagemColega), (std::array<int32_t, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(apl->partida.agentes.ativa, 0);
     EXPECT_EQ(apl->tela.mQuantos(), static_cast<int>(NUM_ITENS_PAINEL));
 }
 
@@ -107,8 +107,8 @@ TEST_F(Inicializa, AplCnfCompletoComFaseExistente) {
     EXPECT_EQ(apl->tamanhoJanela, 50u);
     EXPECT_EQ(apl->faseSugerida, "licao.fase");
     EXPECT_EQ(apl->faseAtual, "licao.fase");
-    EXPECT_EQ(apl->tabelaFase[0], (EventoFase{10, 2}));
-    EXPECT_EQ(apl->tabelaFase[1], (EventoFase{30, 1}));
+    EXPECT_EQ(apl->partida.tabelaFase[0], (EventoFase{10, 2}));
+    EXPECT_EQ(apl->partida.tabelaFase[1], (EventoFase{30, 1}));
     EXPECT_EQ(plataforma.caixas.size(), 1u);  // only the tutor question
     EXPECT_EQ(apl->janela.mImagem().size(), QSize(512, 384));
 }

@@ -23,33 +23,33 @@ protected:
 
 TEST_F(Relogio, SemPartidaOPassoNaoFazNada) {
     apl->mPasso();
-    EXPECT_EQ(apl->passosPartida, 0u);
+    EXPECT_EQ(apl->partida.passosPartida, 0u);
     EXPECT_EQ(apl->janela.visivel[ITEM_BARRA_VERDE], 0);
 }
 
 TEST_F(Relogio, InicioArmaOsDoisTemporizadores) {
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_PASSO), 130);
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), 10000);
 }
 
 TEST_F(Relogio, PeriodoDobradoDobraOsTemporizadores) {
     apl->periodoPasso = 260;
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_PASSO), 260);
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), 20000);
 }
 
 TEST_F(Relogio, PeriodoMenorQueDezRodaADez) {
     apl->periodoPasso = 1;
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_PASSO), 10);
 }
 
 TEST_F(Relogio, EmJogoOPassoMoveEConta) {
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
     for (int i = 0; i < 3; ++i) apl->mPasso();
-    EXPECT_EQ(apl->passosPartida, 3u);
+    EXPECT_EQ(apl->partida.passosPartida, 3u);
     EXPECT_NE(apl->cena.mLeVelocidade(GRUPO_SERES, 0), (Vetor3{0, 0, 0}));
     const Vetor3 antes = posicaoDoPrimeiroPeixe();
     apl->mPasso();
@@ -57,15 +57,15 @@ TEST_F(Relogio, EmJogoOPassoMoveEConta) {
 }
 
 TEST_F(Relogio, PausaParaOMovimentoEAContagemMasNaoOEcometro) {
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
     for (int i = 0; i < 3; ++i) apl->mPasso();
-    apl->estado = PAUSADA;
+    apl->mPausa();
     const Vetor3 antes = posicaoDoPrimeiroPeixe();
     const float topoAntes = apl->tela.mItem(apl->janela.visivel[ITEM_BARRA_VERDE] ? 6 : 7).topo;
     // A tool of the second character still acts while paused.
-    aplicaFerramenta(apl->agentes, {1, 1, 1, 1, 1, 1, 1});
+    ASSERT_TRUE(apl->partida.mUsaFerramenta(PESCADOR, 1));
     apl->mPasso();
-    EXPECT_EQ(apl->passosPartida, 3u);
+    EXPECT_EQ(apl->partida.passosPartida, 3u);
     EXPECT_EQ(posicaoDoPrimeiroPeixe(), antes);
     int barra = 0;
     for (int i = ITEM_BARRA_VERDE; i <= ITEM_BARRA_VERMELHA; ++i)
@@ -75,12 +75,11 @@ TEST_F(Relogio, PausaParaOMovimentoEAContagemMasNaoOEcometro) {
 }
 
 TEST_F(Relogio, EcometroEscolheABarraEAltura) {
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
     apl->mAtualizaEcometro();
-    LeituraEcometro leitura;
-    apl->agentes.mLeEcometro(leitura);
-    const float razao = leitura.soma / leitura.escala;
-    const int barra = corEcometro(razao);
+    const Ecometro ecometro = leEcometro(apl->partida.agentes);
+    const float razao = ecometro.leitura.soma / ecometro.leitura.escala;
+    const int barra = ecometro.cor;
     EXPECT_EQ(apl->janela.visivel[barra], 1);
     for (int i = ITEM_BARRA_VERDE; i <= ITEM_BARRA_VERMELHA; ++i)
         if (i != barra) EXPECT_EQ(apl->janela.visivel[i], 0);
@@ -89,29 +88,32 @@ TEST_F(Relogio, EcometroEscolheABarraEAltura) {
 }
 
 TEST_F(Relogio, TerminadaDesenhaSemMover) {
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
     apl->mPasso();
-    apl->estado = TERMINADA;
+    apl->partida.estado = TERMINADA;
     const Vetor3 antes = posicaoDoPrimeiroPeixe();
     apl->mPasso();
     EXPECT_EQ(posicaoDoPrimeiroPeixe(), antes);
-    EXPECT_EQ(apl->passosPartida, 1u);
+    EXPECT_EQ(apl->partida.passosPartida, 1u);
 }
 
-TEST_F(Relogio, PartidaComTemporizadoresDeVerdadeGravaQuadros) {
-    // The real timers drive a match; frames of the retained picture are
-    // saved for looking at (build/quadros/).
+TEST_F(Relogio, PartidaNosTemporizadoresGravaQuadros) {
+    // The two timers drive a match at a 10 ms step; frames of the retained
+    // picture are saved for looking at (build/quadros/).
     apl->periodoPasso = 10;
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
     const QString pasta = QString(QELP_DIR_QUADROS);
     QDir().mkpath(pasta);
     for (const uint32_t passo : {1u, 40u, 120u}) {
         rodaAtePasso(passo);
-        ASSERT_GE(apl->passosPartida, passo);
+        ASSERT_EQ(apl->partida.passosPartida, passo);
         EXPECT_TRUE(apl->janela.mImagem().save(pasta + QString("/partida-%1.png").arg(passo)));
     }
+    // 10 phase seconds at 10 ms: 769 ms, so the first event ran at step 77.
+    EXPECT_EQ(apl->partida.indiceEvento, 1u);
+    EXPECT_EQ(apl->partida.estado, EM_JOGO);
     int vivos = 0;
-    for (const CAgente& agente : apl->agentes.agentes) vivos += agente.corpo != nullptr;
+    for (const CAgente& agente : apl->partida.agentes.agentes) vivos += agente.corpo != nullptr;
     EXPECT_GT(vivos, 20);
 }
 
@@ -125,7 +127,7 @@ protected:
         diretorio.mEscreve("dp/apl.cnf", "130\n70\nlicao.fase\n");
         diretorio.mEscreve("licao.fase", "10 3\n30 14\n35 0\n50 1\n");
         ASSERT_TRUE(iniciaSemTutor());
-        ASSERT_TRUE(iniciaPartidaEmProcesso());
+        ASSERT_TRUE(iniciaPartida());
     }
     void disparaFase() { apl->mTrataMensagem({TipoMensagem::TEMPORIZADOR, TIMER_FASE}); }
     bool menuPausaMarcado() {
@@ -142,9 +144,9 @@ TEST_F(EventosDaFase, InterventorEntraEOProximoEventoEhAgendado) {
     disparaFase();
     ASSERT_EQ(plataforma.saidaSom->tocados.size(), tocadosAntes + 1);
     EXPECT_EQ(plataforma.saidaSom->tocados.back(), SOM_INTERVENTOR) << "buffers follow the slots";
-    ASSERT_NE(apl->agentes[96].corpo, nullptr);
-    EXPECT_EQ(apl->agentes[96].corpo->tipo, 5) << "code 3: the dredger";
-    EXPECT_EQ(gIndiceEvento, 1u);
+    ASSERT_NE(apl->partida.agentes[96].corpo, nullptr);
+    EXPECT_EQ(apl->partida.agentes[96].corpo->tipo, 5) << "code 3: the dredger";
+    EXPECT_EQ(apl->partida.indiceEvento, 1u);
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), 20000);
 }
 
@@ -162,13 +164,13 @@ TEST_F(EventosDaFase, DisparoDuranteAPausaEsperaAVolta) {
     apl->mPausa();
     EXPECT_TRUE(menuPausaMarcado());
     disparaFase();
-    EXPECT_EQ(apl->agentes[96].corpo, nullptr);
-    EXPECT_EQ(gIndiceEvento, 0u);
+    EXPECT_EQ(apl->partida.agentes[96].corpo, nullptr);
+    EXPECT_EQ(apl->partida.indiceEvento, 0u);
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), 10000) << "still armed";
     apl->mPausa();
     EXPECT_FALSE(menuPausaMarcado());
     disparaFase();
-    EXPECT_NE(apl->agentes[96].corpo, nullptr);
+    EXPECT_NE(apl->partida.agentes[96].corpo, nullptr);
 }
 
 TEST_F(EventosDaFase, FimTerminaAPartidaEPoeAPlaca) {
@@ -177,30 +179,30 @@ TEST_F(EventosDaFase, FimTerminaAPartidaEPoeAPlaca) {
     apl->mPausa();
     apl->mPausa();
     disparaFase();  // code 1
-    EXPECT_EQ(apl->estado, TERMINADA);
+    EXPECT_EQ(apl->partida.estado, TERMINADA);
     EXPECT_EQ(plataforma.saidaSom->tocados.back(), SOM_FIM_PARTIDA);
-    ASSERT_GE(apl->idFimPartida, 0);
-    EXPECT_EQ(apl->cena.mInstancia(GRUPO_LUZES, apl->idFimPartida).modelo, 8);
+    ASSERT_GE(apl->partida.idFimPartida, 0);
+    EXPECT_EQ(apl->cena.mInstancia(GRUPO_LUZES, apl->partida.idFimPartida).modelo, 8);
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), periodo) << "not re-armed";
     disparaFase();  // ignored from now on
-    EXPECT_EQ(gIndiceEvento, 3u);
+    EXPECT_EQ(apl->partida.indiceEvento, 3u);
 }
 
 TEST_F(EventosDaFase, TerminarDuranteAPausaTiraAMarca) {
     apl->mPausa();
     ASSERT_TRUE(menuPausaMarcado());
     EXPECT_TRUE(apl->mTerminaPartida());
-    EXPECT_EQ(apl->estado, TERMINADA);
+    EXPECT_EQ(apl->partida.estado, TERMINADA);
     EXPECT_FALSE(menuPausaMarcado());
-    const int placa = apl->idFimPartida;
+    const int placa = apl->partida.idFimPartida;
     EXPECT_TRUE(apl->mTerminaPartida());
-    EXPECT_EQ(apl->idFimPartida, placa) << "a second end changes nothing";
+    EXPECT_EQ(apl->partida.idFimPartida, placa) << "a second end changes nothing";
 }
 
 TEST_F(EventosDaFase, PausaForaDeJogoNaoFazNada) {
     apl->mTerminaPartida();
     apl->mPausa();
-    EXPECT_EQ(apl->estado, TERMINADA);
+    EXPECT_EQ(apl->partida.estado, TERMINADA);
     EXPECT_FALSE(menuPausaMarcado());
 }
 
@@ -216,20 +218,20 @@ class FasesNaTela : public FixtureApl, public testing::WithParamInterface<const 
 TEST_P(FasesNaTela, PoluidoresEntramDespejamESaem) {
     diretorio.mEscreve("dp/apl.cnf", std::string("10\n40\ndp/") + GetParam() + "\n");
     ASSERT_TRUE(iniciaSemTutor());
-    for (EventoFase& entrada : apl->tabelaFase)
+    for (EventoFase& entrada : apl->partida.tabelaFase)
         if (entrada.tempo != TEMPO_ENCHIMENTO) entrada.tempo /= 4;
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
 
     const QString pasta = QString(QELP_DIR_QUADROS);
     QDir().mkpath(pasta);
     int poluidoresVistos = 0;
     bool houveGotas = false, algumSaiu = false;
     std::array<bool, 20> estava{};
-    for (uint32_t passo = 80; passo <= 560 && apl->estado == EM_JOGO; passo += 80) {
+    for (uint32_t passo = 80; passo <= 560 && apl->partida.estado == EM_JOGO; passo += 80) {
         rodaAtePasso(passo);
         int poluidores = 0;
         for (std::size_t i = 78; i <= 97; ++i) {
-            const bool esta = apl->agentes[i].corpo != nullptr;
+            const bool esta = apl->partida.agentes[i].corpo != nullptr;
             algumSaiu |= estava[i - 78] && !esta;
             estava[i - 78] = esta;
             poluidores += esta;
@@ -255,15 +257,15 @@ class EcometroExtremo : public FixtureApl {};
 
 TEST_F(EcometroExtremo, EnergiasAbsurdasNaoDesenhamForaDaJanela) {
     ASSERT_TRUE(iniciaSemTutor());
-    ASSERT_TRUE(iniciaPartidaEmProcesso());
+    ASSERT_TRUE(iniciaPartida());
     // A teacher's valores.txt may give a tool an effect of 1e38: the lake's
     // energy overflows to infinity and the bar's top to minus infinity.
-    aplicaFerramenta(apl->agentes, {1e38f, 1e38f, 1e38f, 1e38f, 1e38f, 1e38f, 1e38f});
+    aplicaFerramenta(apl->partida.agentes, {1e38f, 1e38f, 1e38f, 1e38f, 1e38f, 1e38f, 1e38f});
     apl->mAtualizaEcometro();
     EXPECT_TRUE(apl->janela.visivel[ITEM_BARRA_VERDE]);
     // And the other way round: minus infinity, a bar whose top is far below.
-    ASSERT_TRUE(apl->agentes.mConstroiLago(apl->cena, populacaoDosParametros()));
-    aplicaFerramenta(apl->agentes, {-1e38f, -1e38f, -1e38f, -1e38f, -1e38f, -1e38f, -1e38f});
+    ASSERT_TRUE(apl->partida.agentes.mConstroiLago(apl->cena, populacaoDosParametros()));
+    aplicaFerramenta(apl->partida.agentes, {-1e38f, -1e38f, -1e38f, -1e38f, -1e38f, -1e38f, -1e38f});
     apl->mPasso();
     EXPECT_TRUE(apl->janela.visivel[ITEM_BARRA_VERMELHA]);
     EXPECT_EQ(apl->janela.mImagem().size(), QSize(716, 537));

@@ -1,5 +1,4 @@
 // The engine work of one simulation step on a full table, and a pick.
-#include "core/lake/Aleatorio.h"
 #include "core/lake/CTabelaAgentes.h"
 #include "core/lake/Gabaritos.h"
 #include "tests/comum/DiretorioTemporario.h"
@@ -22,7 +21,7 @@ struct LagoCheio {
         cena->mCarregaModelo(0, "peixe.x");
         cena->mCarregaModelo(5, "peixe.x");
         tabela->mInicia(cena.get());
-        semeiaAleatorio(1);
+        tabela->aleatorio.mSemeia(1);
 
         CGabarito ser = gabaritoEspecie(TIPO_GORDO);
         for (std::size_t s = 3; s < NUM_SLOTS_AGENTE; ++s) ser.pares[s] = {COMP_NULO, 0};
@@ -30,8 +29,8 @@ struct LagoCheio {
         poluidor.grupo = GRUPO_POLUIDORES;
         poluidor.tipo = 5;
         for (std::size_t i = 0; i < 95; ++i) {
-            const float posicao[3] = {static_cast<float>(aleatorio() % 250) - 125.0f,
-                                      static_cast<float>(aleatorio() % 140) - 70.0f, 0};
+            const float posicao[3] = {static_cast<float>(tabela->aleatorio.mProximo() % 250) - 125.0f,
+                                      static_cast<float>(tabela->aleatorio.mProximo() % 140) - 70.0f, 0};
             const CGabarito& gabarito = i < 75 ? ser : poluidor;
             (*tabela)[i < 75 ? i : i + 3].mEnvia(MSG_CRIA, comoArgumento(&gabarito),
                                                  comoArgumento(posicao));

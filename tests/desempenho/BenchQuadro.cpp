@@ -32,8 +32,10 @@ std::unique_ptr<CCena3D> lagoCheio() {
         return nullptr;
     for (int quadro = 0; quadro < NUM_QUADROS_TOPO; ++quadro) cena->mZBuffer(quadro, false);
 
-    semeiaAleatorio(1);
-    const auto ao = [](int faixa) { return static_cast<float>(aleatorio() % faixa) - faixa / 2.0f; };
+    GeradorAleatorio aleatorio(1);
+    const auto ao = [&aleatorio](int faixa) {
+        return static_cast<float>(aleatorio.mProximo() % faixa) - faixa / 2.0f;
+    };
     for (int i = 0; i < NUM_SLOTS_GRUPO; ++i)
         cena->mCriaInstancia(GRUPO_SERES, i % 5, {ao(230), ao(120), 0}, {}, {0, 1, 1}, 0.1f);
     for (int i = 0; i < 20; ++i)

@@ -1,12 +1,11 @@
-// A match run without a window, exactly as the game runs it: the same
-// parameters, lake building, steps, random generator and clock
-// arithmetic. Used by the simula command and its benchmark.
+// A match run without a window, exactly as the game runs it: the game's
+// match object, driven by a simulated clock on which the phase timer and
+// the step timer fire as the game's timers would. Used by the simula
+// command and its benchmark.
 #pragma once
 
+#include "core/match/CPartida.h"
 #include "core/platform/PlataformaConsole.h"
-#include "core/lake/CTabelaAgentes.h"
-#include "core/match/Passo.h"
-#include "core/data/Fase.h"
 #include "core/scene/CCena3D.h"
 
 #include <array>
@@ -40,16 +39,16 @@ public:
     uint32_t agoraMs = 0;
 };
 
-class Simulacao {
+class Simulacao : private OuvintePartida {
 public:
     explicit Simulacao(OpcoesSimulacao opcoes);
-    ~Simulacao();
+    ~Simulacao() override;
     Simulacao(const Simulacao&) = delete;
     Simulacao& operator=(const Simulacao&) = delete;
 
-    // Loads the models, reads the phase and the parameters and builds the
-    // lake, as a match start does. False when the match could not start
-    // (the reason is on standard error).
+    // Loads the models, reads the phase and starts the match, as a match
+    // start does. False when the match could not start (the reason is on
+    // standard error).
     bool mInicia();
 
     // Runs the match, writing the CSV rows; answers the steps run.
@@ -64,22 +63,21 @@ public:
     static const char* mCabecalho();
     void mEscreveLinha(std::ostream& saida, uint32_t passo);
 
-    const CTabelaAgentes& mAgentes() const { return *agentes; }
+    const CTabelaAgentes& mAgentes() const { return partida->agentes; }
 
 private:
-    void mUsaFerramentas(uint32_t passo);
-    void mEventoFase(uint64_t agora);
+    // The phase timer fires at agora ms.
+    void mDisparaFase(uint64_t agora);
+    // The events column.
+    void mAconteceu(const EventoPartida& evento) override;
     void mAnota(const std::string& evento);
 
     OpcoesSimulacao opcoes;
     PlataformaSimulada plataforma;
     std::unique_ptr<CCena3D> cena = std::make_unique<CCena3D>();
-    std::unique_ptr<CTabelaAgentes> agentes = std::make_unique<CTabelaAgentes>();
-    TabelaFase tabelaFase{};
-    Balanco balanco;
-    std::array<std::array<int32_t, NUM_FERRAMENTAS>, NUM_PERSONAGENS> usos{};
+    std::unique_ptr<CPartida> partida = std::make_unique<CPartida>(*cena);
     uint32_t passosFeitos = 0;
     std::optional<uint64_t> proximaFase;  // ms of the phase timer's next firing
-    bool terminada = false;
+    uint32_t periodoFaseMs = 0;           // the phase timer's period now
     std::string eventos;  // since the last row, separated by ';'
 };

@@ -1,3 +1,4 @@
+#include "core/lake/Aleatorio.h"
 #include "core/lake/CAgente.h"
 #include "core/lake/Gabaritos.h"
 
@@ -30,7 +31,8 @@ ComportamentoTeste& instala(CAgente& agente, int slot, ComportamentoTeste::Acao 
 
 class Agente : public testing::Test {
 protected:
-    Agente() { agente.mMonta(GABARITO_LIVRE, &agente, nullptr); }
+    Agente() { agente.mMonta(GABARITO_LIVRE, &agente, nullptr, &aleatorio); }
+    GeradorAleatorio aleatorio;
     CAgente agente;
 };
 
@@ -55,7 +57,7 @@ TEST_F(Agente, MontaCriaOsNoveSlotsDoGabarito) {
 TEST_F(Agente, MontaParaNoPrimeiroTipoInexistente) {
     CGabarito gabarito = GABARITO_LIVRE;
     gabarito.pares[4] = {21, 0};
-    EXPECT_EQ(agente.mMonta(gabarito, &agente, nullptr), 0u);
+    EXPECT_EQ(agente.mMonta(gabarito, &agente, nullptr, &aleatorio), 0u);
     EXPECT_NE(agente.slots[3], nullptr);
     for (std::size_t s = 4; s < NUM_SLOTS_AGENTE; ++s) EXPECT_EQ(agente.slots[s], nullptr) << s;
 }

@@ -1,4 +1,3 @@
-#include "core/lake/Aleatorio.h"
 #include "core/lake/CTabelaAgentes.h"
 #include "core/lake/ComportamentosPoluidores.h"
 #include "core/lake/Gabaritos.h"
@@ -33,14 +32,13 @@ protected:
         populacao.criaAgua = true;
         tabela->mConstroiLago(*cena, populacao);
         for (std::size_t i = 0; i < 2; ++i) (*tabela)[i].corpo->energia = 20.0f;
-        gContaInterventor = 0;
-        semeiaAleatorio(3);
+        tabela->aleatorio.mSemeia(3);
     }
 
     // Interventor n in the next polluter agent, as a phase event does.
     CAgente& chega(int n) {
-        criaInterventor(static_cast<uint32_t>(n), *tabela, *cena);
-        return (*tabela)[97 - gContaInterventor];
+        criaInterventor(static_cast<uint32_t>(n), contaInterventor, *tabela, *cena);
+        return (*tabela)[97 - contaInterventor];
     }
 
     // One step of the game: the lake's step, then the frame's motion.
@@ -57,6 +55,7 @@ protected:
 
     float energia(std::size_t i) const { return (*tabela)[i].corpo->energia; }
 
+    uint32_t contaInterventor = 0;  // as at a match start
     PlataformaRoteiro plataforma;
     DiretorioTemporario diretorio;
     std::unique_ptr<CCena3D> cena = std::make_unique<CCena3D>();
@@ -117,12 +116,11 @@ TEST_F(Poluidores, AtravessaNaVelocidadeDoTipoESaiPelaBordaDaMascara) {
 }
 
 TEST_F(Poluidores, LixoAfundaRetoESaiAbaixoDoFundo) {
-    semeiaAleatorio(1);
-    CAgente& lixo = chega(3);  // x = −125 + 125 × (0.2 + k/60)
+    tabela->aleatorio.mSemeia(1);  // first value 41
+    CAgente& lixo = chega(3);  // x = −125 + 125 × (0.2 + k/60), k = 41 mod 60
     const int i = lixo.corpo->instancia;
     const float x = cena->mLePosicao(GRUPO_POLUIDORES, i).x;
-    EXPECT_GE(x, -100.0f);
-    EXPECT_LE(x, 22.92f);
+    EXPECT_FLOAT_EQ(x, -125.0f + 125.0f * (41 / 60.0f + 0.2f));
     int passos = 0;
     while (lixo.corpo && passos < 400) {
         passo();
@@ -205,7 +203,7 @@ TEST_F(Poluidores, AgrotoxicoPulverizaNasDuasJanelas) {
 TEST_F(Poluidores, VintePoluidoresOcupam78A97EOVigesimoPrimeiroSePerde) {
     for (int k = 0; k < 20; ++k) chega(6);  // sewage: no instance needed
     for (std::size_t i = 78; i <= 97; ++i) ASSERT_NE((*tabela)[i].corpo, nullptr) << i;
-    EXPECT_EQ(gContaInterventor, 0u) << "the 20th went to 97";
+    EXPECT_EQ(contaInterventor, 0u) << "the 20th went to 97";
     const float energiaDo96 = (*tabela)[96].corpo->energia;
     chega(0);  // the 21st: agent 96 is still busy
     EXPECT_EQ((*tabela)[96].corpo->tipo, TIPO_SEM_MODELO);
@@ -214,16 +212,16 @@ TEST_F(Poluidores, VintePoluidoresOcupam78A97EOVigesimoPrimeiroSePerde) {
 
 TEST_F(Poluidores, PrimeiroInterventorVaiPara96) {
     chega(5);
-    EXPECT_EQ(gContaInterventor, 1u);
+    EXPECT_EQ(contaInterventor, 1u);
     ASSERT_NE((*tabela)[96].corpo, nullptr);
     EXPECT_EQ((*tabela)[96].corpo->tipo, 11);
 }
 
 TEST_F(Poluidores, NumeroAcimaDeOitoAvisaENaoCria) {
-    criaInterventor(9, *tabela, *cena);
+    criaInterventor(9, contaInterventor, *tabela, *cena);
     EXPECT_EQ(plataforma.mTextos(), std::vector<std::string>{
                                         "Interventor com esse numero nao existe. (CApl::mExecEventosFase)"});
-    EXPECT_EQ(gContaInterventor, 0u);
+    EXPECT_EQ(contaInterventor, 0u);
     for (std::size_t i = 78; i <= 97; ++i) EXPECT_EQ((*tabela)[i].corpo, nullptr);
 }
 
@@ -238,15 +236,16 @@ TEST_F(Poluidores, ReconstruirOLagoRemoveOsPoluidores) {
 
 TEST(EntradaDosInterventores, PosicoesParaAVista600x450) {
     const LimitesLago limites{93.75f, -93.75f, 125, -125};
-    EXPECT_FLOAT_EQ(posicaoDeEntrada(0, limites).x, -125.0f);
-    EXPECT_NEAR(posicaoDeEntrada(0, limites).y, 35.1f, 1e-4f);
-    EXPECT_FLOAT_EQ(posicaoDeEntrada(1, limites).x, 125.0f);
-    EXPECT_NEAR(posicaoDeEntrada(1, limites).y, 74.625f, 1e-4f);
+    GeradorAleatorio aleatorio;
+    EXPECT_FLOAT_EQ(posicaoDeEntrada(0, limites, aleatorio).x, -125.0f);
+    EXPECT_NEAR(posicaoDeEntrada(0, limites, aleatorio).y, 35.1f, 1e-4f);
+    EXPECT_FLOAT_EQ(posicaoDeEntrada(1, limites, aleatorio).x, 125.0f);
+    EXPECT_NEAR(posicaoDeEntrada(1, limites, aleatorio).y, 74.625f, 1e-4f);
     // 93.75 − 93.75 × 0.68 × 0.925.
-    EXPECT_NEAR(posicaoDeEntrada(4, limites).y, 34.78125f, 1e-4f);
-    EXPECT_FLOAT_EQ(posicaoDeEntrada(8, limites).x, -111.25f);
-    EXPECT_NEAR(posicaoDeEntrada(8, limites).y, 31.275f, 1e-4f);
-    EXPECT_FLOAT_EQ(posicaoDeEntrada(7, limites).x, 125.0f);
+    EXPECT_NEAR(posicaoDeEntrada(4, limites, aleatorio).y, 34.78125f, 1e-4f);
+    EXPECT_FLOAT_EQ(posicaoDeEntrada(8, limites, aleatorio).x, -111.25f);
+    EXPECT_NEAR(posicaoDeEntrada(8, limites, aleatorio).y, 31.275f, 1e-4f);
+    EXPECT_FLOAT_EQ(posicaoDeEntrada(7, limites, aleatorio).x, 125.0f);
 }
 
 }  // namespace

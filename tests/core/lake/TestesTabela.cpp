@@ -22,7 +22,7 @@ protected:
             escreveCaixaX(arquivo, {-2, -1, -1}, {2, 1, 1});
             EXPECT_TRUE(cena->mCarregaModelo(m, arquivo));
         }
-        semeiaAleatorio(1);
+        tabela->aleatorio.mSemeia(1);
     }
 
     void criaEm(std::size_t indice, const CGabarito& gabarito, float x = 0, float y = 0) {
@@ -37,12 +37,20 @@ protected:
 };
 
 TEST(Aleatorio, SequenciaDoGeradorDoJogo) {
-    semeiaAleatorio(1);
-    EXPECT_EQ(aleatorio(), 41u);
-    EXPECT_EQ(aleatorio(), 18467u);
-    EXPECT_EQ(aleatorio(), 6334u);
-    semeiaAleatorio(0xFFFFFFFF);
-    for (int i = 0; i < 1000; ++i) EXPECT_LE(aleatorio(), 32767u);
+    GeradorAleatorio gerador(1);
+    EXPECT_EQ(gerador.mProximo(), 41u);
+    EXPECT_EQ(gerador.mProximo(), 18467u);
+    EXPECT_EQ(gerador.mProximo(), 6334u);
+    gerador.mSemeia(0xFFFFFFFF);
+    for (int i = 0; i < 1000; ++i) EXPECT_LE(gerador.mProximo(), 32767u);
+}
+
+TEST(Aleatorio, DoisGeradoresNaoDividemEstado) {
+    GeradorAleatorio um(1), outro(1);
+    um.mProximo();
+    EXPECT_EQ(outro.mProximo(), 41u) << "drawing from one leaves the other where it was";
+    um.mSemeia(1);
+    EXPECT_EQ(um.mProximo(), 41u) << "seeding starts the sequence again";
 }
 
 TEST_F(Tabela, InativaIgnoraMensagensSomasELeitura) {
@@ -69,7 +77,7 @@ TEST_F(Tabela, EnviaTodosParaNoAgenteComSlotVazio) {
 
 TEST_F(Tabela, NasceConstroiOCorpoComDesvioDeEnergia) {
     ASSERT_EQ(tabela->mInicia(cena.get()), 1u);
-    semeiaAleatorio(1);  // first value 41: deviation (41 mod 300 − 150) / 100 = −1.09
+    tabela->aleatorio.mSemeia(1);  // first value 41: deviation (41 mod 300 − 150) / 100 = −1.09
     criaEm(5, gabaritoEspecie(TIPO_AZUL), 10, -20);
     const CAgente& azul = tabela->agentes[5];
     ASSERT_NE(azul.corpo, nullptr);

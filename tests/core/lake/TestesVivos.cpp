@@ -25,7 +25,7 @@ protected:
         cena->mCarregaModelo(TIPO_ALGA, "alga.x");
         cena->mCarregaModelo(TIPO_MICRO, "micro.x");
         tabela->mInicia(cena.get());
-        semeiaAleatorio(7);
+        tabela->aleatorio.mSemeia(7);
     }
 
     // A being of the type at index i, at (x, y), with the given energy.
@@ -146,13 +146,13 @@ TEST_F(Vivos, AlgaBrotaNoFundoNoMenorAgenteLivre) {
 
 TEST_F(Vivos, FilhoteDePeixeNasceComAEnergiaTruncadaDoPai) {
     CAgente& pai = cria(3, TIPO_LISTRADO, 12.7f);
-    semeiaAleatorio(11);
+    tabela->aleatorio.mSemeia(11);
     pai.mEnvia(MSG_REPRODUZ, 0, 1);
     // Draws: position r1, r2, then the young's deviation r3.
-    semeiaAleatorio(11);
-    aleatorio();
-    aleatorio();
-    const int32_t desvio = static_cast<int32_t>(aleatorio() % 300) - 150;
+    GeradorAleatorio mesmo(11);
+    mesmo.mProximo();
+    mesmo.mProximo();
+    const int32_t desvio = static_cast<int32_t>(mesmo.mProximo() % 300) - 150;
     ASSERT_NE((*tabela)[0].corpo, nullptr);
     EXPECT_FLOAT_EQ((*tabela)[0].corpo->energia, 12.0f + desvio / 100.0f);
     EXPECT_FLOAT_EQ(pai.corpo->energia, 12.7f - 4.0f);
@@ -207,7 +207,7 @@ TEST_F(Vivos, PeixeCansadoParaEMantemOLado) {
 TEST_F(Vivos, PeixeNaBordaDeCimaViraParaBaixo) {
     CAgente& peixe = cria(0, TIPO_AZUL, 20.0f, 0, 40);
     for (uint32_t semente = 1; semente < 40; ++semente) {
-        semeiaAleatorio(semente);
+        tabela->aleatorio.mSemeia(semente);
         peixe.mEnvia(MSG_BORDA, BORDA_TOPO | BORDA_DIREITA, 0);
         EXPECT_LE(velocidade(peixe).y, 0.0f);
         EXPECT_LE(velocidade(peixe).x, 0.0f);

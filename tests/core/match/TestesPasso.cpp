@@ -1,4 +1,5 @@
 #include "core/lake/Gabaritos.h"
+#include "core/match/Ecometro.h"
 #include "core/match/Passo.h"
 #include "core/match/Relogio.h"
 #include "tests/comum/DiretorioTemporario.h"

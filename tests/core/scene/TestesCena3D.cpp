@@ -1,3 +1,4 @@
+#include "core/lake/Aleatorio.h"
 #include "core/lake/CAgente.h"
 #include "core/lake/Gabaritos.h"
 #include "tests/comum/DiretorioTemporario.h"
@@ -45,7 +46,7 @@ protected:
         EXPECT_TRUE(cena->mCarregaModelo(MODELO_GRANDE, "grande.x"));
         EXPECT_TRUE(cena->mCarregaModelo(MODELO_FINO, "fino.x"));
         for (std::size_t i = 0; i < agentes.size(); ++i) {
-            agentes[i].mMonta(GABARITO_LIVRE, agentes.data(), cena.get());
+            agentes[i].mMonta(GABARITO_LIVRE, agentes.data(), cena.get(), &aleatorio);
             agentes[i].slots[MSG_BORDA] = std::make_unique<Gravador>(recebidas[i], MSG_BORDA);
             agentes[i].slots[MSG_TOQUE] = std::make_unique<Gravador>(recebidas[i], MSG_TOQUE);
         }
@@ -58,6 +59,7 @@ protected:
     PlataformaRoteiro plataforma;
     DiretorioTemporario diretorio;
     std::unique_ptr<CCena3D> cena = std::make_unique<CCena3D>();
+    GeradorAleatorio aleatorio;
     std::array<CAgente, 4> agentes;
     std::array<std::vector<Recebida>, 4> recebidas;
 };
