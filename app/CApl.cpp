@@ -26,10 +26,11 @@ constexpr float MARGEM_BASE_VISTA = 0.25f;  // the panel's share of the client h
 constexpr const char* ARQUIVO_FUNDO_CENA = "dp/FUNDOCEN.bmp";
 
 // The sound effects, by slot.
-constexpr std::array<const char*, 8> ARQUIVOS_SONS = {
+constexpr auto ARQUIVOS_SONS = std::to_array<const char*>({
     "./dp/abertura.wav", "./dp/iniciapa.wav", "./dp/fimpa.wav",  "./dp/recebe.wav",
     "./dp/presssuc.wav", "./dp/presserr.wav", "./dp/sobre.wav", "./dp/interv.wav",
-};
+});
+static_assert(ARQUIVOS_SONS.size() == NUM_SONS_JOGO, "one file for every sound");
 
 }  // namespace
 

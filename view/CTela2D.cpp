@@ -20,10 +20,6 @@ int pixel(float fracao, int tamanho) {
     return static_cast<int>(std::clamp(fracao, -LONGE, LONGE) * static_cast<float>(tamanho));
 }
 
-std::string textoNaoEncontrado(const std::string& arquivo) {
-    return "Arquivo '" + arquivo + "' não encontrado.";
-}
-
 }  // namespace
 
 bool CTela2D::mIniciaTela(CJanela& novaJanela) {
@@ -54,7 +50,7 @@ bool CTela2D::mRegistraBitmap(const std::string& arquivo, float esquerda, float 
     }
     QImage imagem(QString::fromStdString(arquivo));
     if (imagem.isNull()) {
-        mostraAviso(textoNaoEncontrado(arquivo));
+        avisaArquivoNaoEncontrado(arquivo);
         mFalha();
         return false;
     }

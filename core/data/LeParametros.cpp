@@ -58,7 +58,7 @@ private:
 }  // namespace
 
 const std::array<ChaveParametro, NUM_CHAVES>& chavesParametros() {
-    static const std::array<ChaveParametro, NUM_CHAVES> CHAVES = {{
+    static const auto CHAVES = std::to_array<ChaveParametro>({
         {"CONFIG_TAXAS_DRAGA_LEITO", NUM_TAXAS, gTaxas[0].data()},
         {"CONFIG_TAXAS_AGROTOXICO", NUM_TAXAS, gTaxas[1].data()},
         {"CONFIG_TAXAS_REDE", NUM_TAXAS, gTaxas[2].data()},
@@ -95,7 +95,8 @@ const std::array<ChaveParametro, NUM_CHAVES>& chavesParametros() {
         {"ALTERA_FERR_3_PREFEITO", NUM_ALTERACOES, gAlteraFerramenta[PREFEITO][3].data()},
         {"ALTERA_FERR_3_PESCADOR", NUM_ALTERACOES, gAlteraFerramenta[PESCADOR][3].data()},
         {"ALTERA_FERR_3_TURISTA", NUM_ALTERACOES, gAlteraFerramenta[TURISTA][3].data()},
-    }};
+    });
+    static_assert(std::tuple_size_v<decltype(CHAVES)> == NUM_CHAVES, "one row for every key");
     return CHAVES;
 }
 

@@ -14,9 +14,8 @@ constexpr ItemPainel ferramenta(const char* arquivo, float esquerda, float direi
 constexpr ItemPainel comoBotao(const char* arquivo, const ItemPainel& botao) {
     return {arquivo, botao.esquerda, botao.topo, botao.direita, botao.base};
 }
-}  // namespace
 
-const std::array<ItemPainel, NUM_ITENS_PAINEL> ITENS_PAINEL = {{
+constexpr auto ITENS = std::to_array<ItemPainel>({
     {"dp/ABERTURA.bmp", 0.0f, 0.0f, 1.0f, 1.0f},
     {"dp/FUNDOJAN.bmp", 0.0f, 0.75f, 1.0f, 1.0f},
     {"dp/moldura.bmp", 0.27f, 0.76f, 0.374375f, BASE_RETRATO},
@@ -46,4 +45,9 @@ const std::array<ItemPainel, NUM_ITENS_PAINEL> ITENS_PAINEL = {{
     ferramenta("dp/brelixoa.bmp", 0.62f, 0.7028125f),
     ferramenta("dp/bdevaper.bmp", 0.7f, 0.7828125f),
     ferramenta("dp/bpescape.bmp", 0.78f, 0.8628125f),
-}};
+});
+static_assert(ITENS.size() == NUM_ITENS_PAINEL, "one row for every panel picture");
+
+}  // namespace
+
+const std::array<ItemPainel, NUM_ITENS_PAINEL> ITENS_PAINEL = ITENS;

@@ -16,3 +16,7 @@ void instalaPlataforma(Plataforma* nova) { gPlataforma = nova; }
 void mostraAviso(const std::string& texto) {
     plataforma().mMensagem(texto, "Aviso", Icone::INFORMACAO, Botoes::OK, Resposta::OK);
 }
+
+void avisaArquivoNaoEncontrado(const std::string& arquivo) {
+    mostraAviso("Arquivo '" + arquivo + "' não encontrado.");
+}

@@ -68,3 +68,7 @@ void instalaPlataforma(Plataforma* nova);
 // The program's usual report of a problem: caption "Aviso", information
 // icon, one "OK" button.
 void mostraAviso(const std::string& texto);
+
+// The report of a picture, model or sound that cannot be read:
+// "Arquivo '<arquivo>' não encontrado."
+void avisaArquivoNaoEncontrado(const std::string& arquivo);

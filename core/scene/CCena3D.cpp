@@ -37,10 +37,6 @@ std::optional<float> cruzaTriangulo(Vetor3 origem, Vetor3 direcao, Vetor3 a, Vet
     return distancia;
 }
 
-std::string textoNaoEncontrado(const std::string& arquivo) {
-    return "Arquivo '" + arquivo + "' não encontrado.";
-}
-
 // The frame orientation whose forward axis is direcao and whose up axis is
 // as near to cima as it can be.
 Matriz3 orientacaoOlhando(Vetor3 direcao, Vetor3 cima) {
@@ -130,7 +126,7 @@ bool CCena3D::mCarregaModelo(int m, const std::string& arquivo) {
     Malha& malha = modelos[static_cast<std::size_t>(m)];
     if (!carregaMalhaX(arquivo, malha) || (dispositivo && !dispositivo->mCarregaModelo(m, malha))) {
         malha = Malha{};
-        mostraAviso(textoNaoEncontrado(arquivo));
+        avisaArquivoNaoEncontrado(arquivo);
         return false;
     }
     return true;
@@ -168,7 +164,7 @@ bool CCena3D::mZBuffer(int quadro, bool ligado) {
 
 bool CCena3D::mCarregaFundo(const std::string& arquivo) {
     if (dispositivo && !dispositivo->mCarregaFundo(arquivo)) {
-        mostraAviso(textoNaoEncontrado(arquivo));
+        avisaArquivoNaoEncontrado(arquivo);
         return false;
     }
     return true;

@@ -21,11 +21,12 @@ constexpr std::array<LuzInicial, 5> LUZES = {{
 }};
 
 // The model of each body type 0..12, then the four kinds of drops.
-constexpr std::array<const char*, NUM_MODELOS> ARQUIVOS_MODELOS = {
+constexpr auto ARQUIVOS_MODELOS = std::to_array<const char*>({
     "gordo.x",  "azul.x",   "listrado.x", "algave.x",  "micro.x",   "draga.x",
     "agrotox.x", "rede.x",  "partterm.x", "lixo.x",    "lancha.x",  "pescap.x",
     "gasolina.x", "esgre-d.x", "esgin-d.x", "gasol-d.x", "agrot-d.x",
-};
+});
+static_assert(ARQUIVOS_MODELOS.size() == NUM_MODELOS, "one file for every model");
 
 }  // namespace
 

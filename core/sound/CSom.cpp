@@ -29,7 +29,7 @@ void CSom::mCarregaSom(int slot, const std::string& arquivo) {
 
     std::ifstream entrada(arquivo, std::ios::binary | std::ios::ate);
     if (!entrada) {
-        mostraAviso("Arquivo '" + arquivo + "' não encontrado.");
+        avisaArquivoNaoEncontrado(arquivo);
         return;
     }
     const std::streamoff tamanho = entrada.tellg();

@@ -21,6 +21,7 @@ inline constexpr int SOM_SUCESSO = 4;
 inline constexpr int SOM_ERRO = 5;
 inline constexpr int SOM_SOBRE = 6;
 inline constexpr int SOM_INTERVENTOR = 7;
+inline constexpr std::size_t NUM_SONS_JOGO = 8;
 
 class CSom {
 public:
