@@ -1,9 +1,9 @@
 #include "app/CApl.h"
 
-#include "core/data/Configuracao.h"
 #include "app/Menu.h"
-#include "tutor/Tutor.h"
+#include "core/data/Configuracao.h"
 #include "core/panel/Painel.h"
+#include "tutor/Tutor.h"
 #include "view/RenderizadorGL.h"
 
 #include <array>

@@ -4,8 +4,8 @@
 // is freed by mLibera.
 #pragma once
 
-#include "core/scene/Dispositivo3D.h"
 #include "core/scene/CCena3D.h"
+#include "core/scene/Dispositivo3D.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #include "core/data/Fase.h"
 
-#include "core/platform/Plataforma.h"
 #include "core/data/LeituraTexto.h"
+#include "core/platform/Plataforma.h"
 
 #include <algorithm>
 

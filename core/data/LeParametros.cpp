@@ -1,8 +1,8 @@
 #include "core/data/LeParametros.h"
 
-#include "core/platform/Plataforma.h"
 #include "core/data/LeituraTexto.h"
 #include "core/data/Parametros.h"
+#include "core/platform/Plataforma.h"
 
 #include <cctype>
 #include <charconv>

@@ -10,8 +10,8 @@
 //   20 COMP_GASOLINA            petrol slick: harms, pours, leaves at counter 65
 #pragma once
 
-#include "core/lake/CComportamento.h"
 #include "core/data/Parametros.h"
+#include "core/lake/CComportamento.h"
 
 class CComportamentoPoluidor : public CComportamento {
 public:

@@ -1,10 +1,10 @@
 #include "core/lake/ComportamentosVivos.h"
 
-#include "core/platform/Plataforma.h"
+#include "core/data/Parametros.h"
 #include "core/lake/CAgente.h"
 #include "core/lake/CTabelaAgentes.h"
 #include "core/lake/Gabaritos.h"
-#include "core/data/Parametros.h"
+#include "core/platform/Plataforma.h"
 #include "core/scene/CCena3D.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 // effect.
 #pragma once
 
-#include "core/lake/CTabelaAgentes.h"
 #include "core/data/Parametros.h"
+#include "core/lake/CTabelaAgentes.h"
 
 class CCena3D;
 

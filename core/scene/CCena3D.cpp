@@ -1,8 +1,8 @@
 #include "core/scene/CCena3D.h"
 
-#include "core/platform/Plataforma.h"
 #include "core/lake/CAgente.h"
 #include "core/lake/Mensagens.h"
+#include "core/platform/Plataforma.h"
 
 #include <cmath>
 #include <limits>

@@ -1,5 +1,5 @@
-#include "tests/app/FixtureApl.h"
 #include "core/panel/Painel.h"
+#include "tests/app/FixtureApl.h"
 
 #include <QColor>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "tests/app/FixtureApl.h"
 #include "core/match/EventosFase.h"
 #include "core/panel/Painel.h"
+#include "tests/app/FixtureApl.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,10 +1,10 @@
 // The engine work of one simulation step on a full table, and a pick.
 #include "core/lake/CTabelaAgentes.h"
 #include "core/lake/Gabaritos.h"
+#include "core/scene/CCena3D.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
 #include "tests/comum/PlataformaRoteiro.h"
-#include "core/scene/CCena3D.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // at 921 × 518 (the view of a 90 % window on a 1024 × 768 screen), with the
 // game's models, lights and background, and a pick in it. Needs OpenGL
 // (Xvfb gives Mesa's software renderer).
-#include "core/platform/PlataformaConsole.h"
 #include "core/lake/Aleatorio.h"
+#include "core/platform/PlataformaConsole.h"
 #include "core/scene/CCena3D.h"
 #include "core/scene/CenaPadrao.h"
 #include "view/RenderizadorGL.h"

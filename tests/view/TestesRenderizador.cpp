@@ -1,9 +1,9 @@
 // The OpenGL renderer: where things show, the background, picking what is
 // seen. Needs an OpenGL 3.3 context (make test runs under Xvfb).
+#include "core/scene/CCena3D.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
 #include "tests/comum/PlataformaRoteiro.h"
-#include "core/scene/CCena3D.h"
 #include "view/RenderizadorGL.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
-#include "core/match/Passo.h"
 #include "core/data/LeParametros.h"
 #include "core/data/LeituraTexto.h"
 #include "core/data/Parametros.h"
+#include "core/match/Passo.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/PlataformaRoteiro.h"
 

@@ -1,12 +1,12 @@
 #include "core/lake/CTabelaAgentes.h"
 #include "core/lake/ComportamentosPoluidores.h"
 #include "core/lake/Gabaritos.h"
-#include "core/match/Passo.h"
 #include "core/match/EventosFase.h"
+#include "core/match/Passo.h"
+#include "core/scene/CCena3D.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
 #include "tests/comum/PlataformaRoteiro.h"
-#include "core/scene/CCena3D.h"
 
 #include <gtest/gtest.h>
 

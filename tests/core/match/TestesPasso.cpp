@@ -2,11 +2,11 @@
 #include "core/match/Ecometro.h"
 #include "core/match/Passo.h"
 #include "core/match/Relogio.h"
+#include "core/scene/CCena3D.h"
+#include "core/scene/CenaPadrao.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
 #include "tests/comum/PlataformaRoteiro.h"
-#include "core/scene/CCena3D.h"
-#include "core/scene/CenaPadrao.h"
 
 #include <gtest/gtest.h>
 
