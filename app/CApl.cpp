@@ -1,5 +1,6 @@
 #include "app/CApl.h"
 
+#include "app/DialogosQt.h"
 #include "app/Menu.h"
 #include "core/data/Configuracao.h"
 #include "core/panel/Painel.h"
@@ -72,6 +73,8 @@ bool CApl::mInicializa() {
 
     // 5. The main window.
     if (!janela.mCriaJanela(menuPrincipal(), TITULO_JANELA, *this)) return false;
+
+    if (!dialogos) dialogos = std::make_unique<DialogosQt>(janela);
 
     // 6. The 2D layer.
     if (!tela.mIniciaTela(janela)) return false;

@@ -6,6 +6,7 @@
 // file per concern.
 #pragma once
 
+#include "app/Dialogos.h"
 #include "core/match/CPartida.h"
 #include "core/platform/Plataforma.h"
 #include "core/scene/CCena3D.h"
@@ -14,6 +15,7 @@
 #include "view/CTela2D.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // Who calls mExecEventosFase.
@@ -44,7 +46,15 @@ public:
     // Every message of the main window comes here first.
     void mTrataMensagem(const Mensagem& mensagem) override;
 
+    // The dialogs to show; start-up makes the Qt ones unless some were given.
+    void mDefineDialogos(std::unique_ptr<Dialogos> novos) { dialogos = std::move(novos); }
+
     // --- the life of a match (app/CApl_Partida.cpp)
+    // The pupil asks for a match (F2): unless one runs or is paused, the
+    // start dialogs, the match's seed from the millisecond clock, the phase
+    // file (missing: back to the opening screen), then mIniciaPartida. True
+    // when a match started.
+    bool mNovaPartida();
     // Starts a match with the given seed: the parameters and the lake, the
     // panel, the clock, the start jingle. False when the parameters or the
     // lake fail (the reason has been shown); nothing changes then.
@@ -91,9 +101,13 @@ public:
     // agent table.
     CPartida partida{cena};
     ProcessoExterno procAjuda, procEditor, procBloco;
+    std::unique_ptr<Dialogos> dialogos;
 
 private:
     void mExecutaComando(int id);
+    // "&Configurar...": the dialog, then apl.cnf written, whatever the
+    // dialog's answer; the window keeps its size until the next run.
+    void mConfigura();
     void mEventoFase();
     // The check mark of "&Pausa" follows the match's state.
     void mMarcaPausa();

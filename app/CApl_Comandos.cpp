@@ -3,40 +3,12 @@
 #include "app/CApl.h"
 
 #include "app/Menu.h"
-
-#include <array>
+#include "app/ProgramasExternos.h"
+#include "core/data/Configuracao.h"
 
 namespace {
-
-#ifdef _WIN32
-constexpr const char* SUFIXO_PROGRAMA = ".exe";
-#else
-constexpr const char* SUFIXO_PROGRAMA = "";
-#endif
-
-std::string programaLocal(const char* nome) { return std::string("./") + nome + SUFIXO_PROGRAMA; }
-
 constexpr const char* ARQUIVO_PARAMETROS = "dp/valores.txt";
-
-// Text editors tried in this order; the first one on the PATH opens the
-// parameters file.
-constexpr std::array EDITORES_TEXTO = {
-#ifdef _WIN32
-    "notepad.exe",
-#endif
-    "gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "pluma", "xed",
-    "featherpad", "leafpad", "geany", "xdg-open",
-};
-
-std::string editorTexto() {
-    for (const char* nome : EDITORES_TEXTO) {
-        std::string caminho = plataforma().mProcuraPrograma(nome);
-        if (!caminho.empty()) return caminho;
-    }
-    return {};
 }
-
-}  // namespace
 
 void CApl::mTrataMensagem(const Mensagem& mensagem) {
     switch (mensagem.tipo) {
@@ -47,8 +19,13 @@ void CApl::mTrataMensagem(const Mensagem& mensagem) {
         mExecEventosFase(mensagem.a == TIMER_PASSO ? ORIGEM_PASSO : ORIGEM_FASE);
         break;
     case TipoMensagem::TECLA:
-        if (mensagem.a == TECLA_F1) janela.mPostaComando(CMD_AJUDA);
-        else if (mensagem.a == TECLA_F12) janela.mPostaFechamento();
+        switch (mensagem.a) {
+        case TECLA_F1: janela.mPostaComando(CMD_AJUDA); break;
+        case TECLA_F2: mNovaPartida(); break;
+        case TECLA_F3: mPausa(); break;
+        case TECLA_F12: janela.mPostaFechamento(); break;
+        default: break;
+        }
         break;
     default:
         janela.mMensagemJanela(mensagem);
@@ -58,11 +35,27 @@ void CApl::mTrataMensagem(const Mensagem& mensagem) {
 
 void CApl::mExecutaComando(int id) {
     switch (id) {
+    case CMD_CONFIGURAR:
+        mConfigura();
+        break;
+    case CMD_INICIAR:
+        mNovaPartida();
+        break;
+    case CMD_PAUSA:
+        mPausa();
+        break;
     case CMD_SAIR:
         janela.mPostaFechamento();
         break;
     case CMD_AJUDA:
         mIniciaUmaVez({programaLocal("ajuda")}, procAjuda);
+        break;
+    case CMD_SOBRE:
+        sons.mTocaSom(SOM_SOBRE);
+        dialogos->mSobre();
+        break;
+    case CMD_TERMINAR:
+        mTerminaPartida();
         break;
     case CMD_EDITAR_FASES:
         mIniciaUmaVez({programaLocal("editor")}, procEditor);
@@ -76,6 +69,12 @@ void CApl::mExecutaComando(int id) {
     default:
         break;
     }
+}
+
+void CApl::mConfigura() {
+    uint32_t tamanho = tamanhoJanela;
+    dialogos->mConfigurar(faseSugerida, tamanho);
+    GravaConfiguracao(periodoPasso, tamanho, faseSugerida);
 }
 
 void CApl::mIniciaUmaVez(const std::vector<std::string>& argumentos, ProcessoExterno& processo) {

@@ -4,7 +4,27 @@
 
 #include "app/Menu.h"
 
+namespace {
+constexpr const char* TEXTO_TERMINAR_ANTERIOR =
+    "Para iniciar uma nova partida é necessário primeiro terminar a anterior.";
+}
+
 CApl::CApl() { partida.mDefineOuvinte(this); }
+
+bool CApl::mNovaPartida() {
+    if (!partida.mPodeIniciar()) {
+        mostraAviso(TEXTO_TERMINAR_ANTERIOR);
+        return false;
+    }
+    if (!dialogos->mIniciarPartida(partida.personagem, faseAtual)) return false;
+    if (!dialogos->mEscolheColega(partida.personagem, partida.personagemColega)) return false;
+    const uint32_t semente = plataforma().mRelogioMs();
+    if (!partida.mLeFase(faseAtual)) {
+        mExibeAbertura();
+        return false;
+    }
+    return mIniciaPartida(semente);
+}
 
 bool CApl::mIniciaPartida(uint32_t semente) {
     if (!partida.mInicia(semente, periodoPasso)) return false;

@@ -1,26 +1,24 @@
 #include "app/Menu.h"
 
 std::vector<MenuJanela> menuPrincipal() {
-    constexpr bool PRONTO = true;
-    constexpr bool AINDA_NAO = false;
-    const ItemMenu separador{"", 0, true};
+    const ItemMenu separador{"", 0};
     return {
         {"&Jogo",
          {
-             {"&Iniciar...\tF2", CMD_INICIAR, AINDA_NAO},
-             {"&Terminar", CMD_TERMINAR, AINDA_NAO},
-             {"&Pausa\tF3", CMD_PAUSA, AINDA_NAO},
+             {"&Iniciar...\tF2", CMD_INICIAR},
+             {"&Terminar", CMD_TERMINAR},
+             {"&Pausa\tF3", CMD_PAUSA},
              separador,
-             {"&Configurar...", CMD_CONFIGURAR, AINDA_NAO},
-             {"&Editar Fases...", CMD_EDITAR_FASES, PRONTO},
-             {"Editar Parâmetros &Especiais...", CMD_EDITAR_PARAMETROS, PRONTO},
+             {"&Configurar...", CMD_CONFIGURAR},
+             {"&Editar Fases...", CMD_EDITAR_FASES},
+             {"Editar Parâmetros &Especiais...", CMD_EDITAR_PARAMETROS},
              separador,
-             {"&Sair", CMD_SAIR, PRONTO},
+             {"&Sair", CMD_SAIR},
          }},
         {"&Ajuda",
          {
-             {"&Ajuda...\tF1", CMD_AJUDA, PRONTO},
-             {"&Sobre...", CMD_SOBRE, AINDA_NAO},
+             {"&Ajuda...\tF1", CMD_AJUDA},
+             {"&Sobre...", CMD_SOBRE},
          }},
     };
 }

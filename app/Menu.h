@@ -16,6 +16,5 @@ inline constexpr int CMD_TERMINAR = 40010;
 inline constexpr int CMD_EDITAR_FASES = 40014;
 inline constexpr int CMD_EDITAR_PARAMETROS = 40015;
 
-// "&Jogo" and "&Ajuda", with every entry; those whose command the program
-// cannot carry out yet are disabled.
+// "&Jogo" and "&Ajuda", with every entry.
 std::vector<MenuJanela> menuPrincipal();

@@ -128,6 +128,8 @@ private:
 
 CJanela::CJanela() { visivel.fill(1); }
 
+QWidget* CJanela::mWidget() const { return janela.data(); }
+
 CJanela::~CJanela() {
     if (janela) {
         janela->mEsqueceOuvinte();
@@ -147,7 +149,6 @@ bool CJanela::mCriaJanela(const std::vector<MenuJanela>& menu, const std::string
                 continue;
             }
             QAction* acao = qmenu->addAction(QString::fromStdString(item.texto));
-            acao->setEnabled(item.habilitado);
             const int id = item.id;
             QObject::connect(acao, &QAction::triggered, janela, [&ouvinte, id] {
                 ouvinte.mTrataMensagem({TipoMensagem::COMANDO, static_cast<uint32_t>(id)});

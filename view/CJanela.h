@@ -26,7 +26,6 @@ inline constexpr std::size_t MAX_BITMAPS = 50;  // entries of the 2D layer
 struct ItemMenu {
     std::string texto;  // with & mnemonic and \t before the key shown
     int id = 0;
-    bool habilitado = true;
 };
 struct MenuJanela {
     std::string titulo;
@@ -97,6 +96,9 @@ public:
     void mDestroiJanela();
 
     bool mExiste() const { return !janela.isNull(); }
+    // The top-level window, owner of the game's dialogs; none before
+    // mCriaJanela and after the window is gone.
+    QWidget* mWidget() const;
 
     // The retained picture, the size of the client area.
     QImage& mImagem() { return imagem; }

@@ -9,6 +9,8 @@
 inline constexpr const char* ARQUIVO_CONFIGURACAO = "./dp/apl.cnf";
 inline constexpr uint32_t PERIODO_PASSO_PADRAO = 130;  // ms
 inline constexpr uint32_t TAMANHO_JANELA_PADRAO = 70;  // % of the screen
+inline constexpr uint32_t TAMANHO_JANELA_PEQUENA = 70;  // the settings dialog's two sizes
+inline constexpr uint32_t TAMANHO_JANELA_GRANDE = 90;
 inline constexpr std::size_t MAX_NOME_ARQUIVO = 299;   // characters of a file name
 
 struct Configuracao {

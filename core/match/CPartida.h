@@ -103,6 +103,9 @@ public:
     // nothing changes (RECUSADA). A negative count never runs out.
     bool mUsaFerramenta(uint32_t c, uint32_t k);
 
+    // A new match may start only when none runs or is paused.
+    bool mPodeIniciar() const { return estado != EM_JOGO && estado != PAUSADA; }
+
     // Running ↔ paused; nothing in the other states.
     void mPausa();
 

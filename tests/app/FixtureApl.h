@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/CApl.h"
+#include "tests/app/DialogosRoteiro.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/PlataformaRoteiro.h"
 #include "tutor/Tutor.h"
@@ -24,6 +25,9 @@ protected:
                               std::filesystem::copy_options::recursive);
         std::filesystem::remove(diretorio.mCaminho() / "dp" / "apl.cnf");
         gComTutor = 0;
+        auto roteiro = std::make_unique<DialogosRoteiro>();
+        dialogos = roteiro.get();
+        apl->mDefineDialogos(std::move(roteiro));
     }
 
     ~FixtureApl() override {
@@ -96,6 +100,7 @@ protected:
     PlataformaRoteiro plataforma;
     DiretorioTemporario diretorio;
     std::unique_ptr<CApl> apl = std::make_unique<CApl>();
+    DialogosRoteiro* dialogos = nullptr;  // owned by apl
     int64_t agoraMs = 0;        // ms on the hand-driven clock
     int64_t proximaFaseMs = -1;  // when the phase timer fires next, −1 never
 };

@@ -1,0 +1,21 @@
+// Pieces the game's dialogs share: the separator line, a character's button
+// with its portrait, and texts in and out of Qt.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+class QFrame;
+class QToolButton;
+class QWidget;
+
+// A sunken horizontal line between groups of controls.
+QFrame* linhaSeparadora(QWidget* dono);
+
+// A large button showing the character's portrait above its caption.
+QToolButton* botaoPersonagem(const QString& legenda, uint32_t personagem, QWidget* dono);
+
+inline QString qt(const std::string& texto) { return QString::fromStdString(texto); }
+inline QString qt(const char* texto) { return QString::fromUtf8(texto); }
