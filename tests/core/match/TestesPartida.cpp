@@ -1,5 +1,6 @@
 #include "core/match/CPartida.h"
 #include "core/match/EventosFase.h"
+#include "core/match/Personagens.h"
 #include "core/scene/CCena3D.h"
 #include "core/scene/CenaPadrao.h"
 #include "tests/comum/DiretorioTemporario.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <limits>
 #include <memory>
@@ -138,6 +140,30 @@ TEST_F(Partida, DuasPartidasComAMesmaSementeSaoIguais) {
     partida = std::make_unique<CPartida>(*cena);
     partida->mDefineOuvinte(this);
     EXPECT_EQ(joga(7), primeira);
+}
+
+TEST_F(Partida, NovaPartidaSoSemOutraEmJogoOuPausada) {
+    EXPECT_TRUE(partida->mPodeIniciar()) << "the opening screen";
+    ASSERT_TRUE(inicia(""));
+    EXPECT_FALSE(partida->mPodeIniciar());
+    partida->mPausa();
+    EXPECT_FALSE(partida->mPodeIniciar());
+    partida->mTermina();
+    EXPECT_TRUE(partida->mPodeIniciar());
+    partida->mVoltaAbertura();
+    EXPECT_TRUE(partida->mPodeIniciar());
+}
+
+TEST(Personagens, ColegasSaoOsOutrosTres) {
+    for (uint32_t c = 0; c < NUM_PERSONAGENS; ++c) {
+        const auto colegas = colegasPossiveis(c);
+        EXPECT_EQ(std::count(colegas.begin(), colegas.end(), c), 0) << c;
+        std::array<uint32_t, NUM_COLEGAS> ordenados = colegas;
+        std::sort(ordenados.begin(), ordenados.end());
+        EXPECT_TRUE(std::adjacent_find(ordenados.begin(), ordenados.end()) == ordenados.end()) << c;
+    }
+    EXPECT_EQ(colegasPossiveis(PREFEITO), (std::array<uint32_t, 3>{PESCADOR, MAE_NATUREZA, TURISTA}));
+    EXPECT_STREQ(nomePersonagem(MAE_NATUREZA), "Mãe Natureza");
 }
 
 // --- steps and pauses
