@@ -44,7 +44,7 @@ bool CApl::mInicializa() {
     partida.personagemColega = PESCADOR;
     faseSugerida.clear();
     faseAtual.clear();
-    botaoPressionado = -1;
+    painel.botaoPressionado = -1;
     partida.idFimPartida = -1;
 
     // 2. Tool counters (0 until a match reads them).
@@ -86,7 +86,7 @@ bool CApl::mInicializa() {
             return false;
 
     // 8. Nothing shown yet.
-    janela.visivel.fill(0);
+    painel.figuras.visivel.fill(0);
 
     // 9. The 3D scene, drawn with OpenGL.
     cena.mDefineDispositivo(std::make_unique<RenderizadorGL>(&janela));

@@ -8,6 +8,7 @@
 
 #include "app/Dialogos.h"
 #include "core/match/CPartida.h"
+#include "core/panel/CPainel.h"
 #include "core/platform/Plataforma.h"
 #include "core/scene/CCena3D.h"
 #include "core/sound/CSom.h"
@@ -84,6 +85,23 @@ public:
     void mExibeAbertura();
     // The match screen's shown flags; draws nothing.
     void mMostraPainel();
+    // Paints the panel over whatever was written on it.
+    void mRedesenhaPainel();
+    // The two characters' portraits and tools on the panel.
+    void mDefinePersonagens(uint32_t c1, uint32_t c2);
+    // A left press at a client point: the lake object there is named, or
+    // the panel button there is pressed and acts, or the failure sound.
+    void mCliquePainel(uint32_t px, uint32_t py);
+    // The left button is released: the held button shows again, or the
+    // panel is repainted.
+    void mSoltaBotao();
+    // Names the lake object under a client point; false when there is none.
+    bool mMostraObjeto(uint32_t px, uint32_t py);
+    // The tip of the panel element under a client point.
+    void mMostraDica(uint32_t px, uint32_t py);
+    // One line of text on the client area (CPainel's anchors and alignments).
+    void mEscreveTexto(const std::string& texto, float fx, float fy, bool alinhaDireita,
+                       bool alinhaBase);
     // The eco-meter: the bar's colour and height from the lake's energy.
     // The match hears of a change of colour.
     void mAtualizaEcometro();
@@ -93,8 +111,9 @@ public:
     uint32_t periodoPasso = 0;  // ms
     CJanela janela;
     uint32_t tamanhoJanela = 0;  // % of the screen
-    int32_t botaoPressionado = 0;
-    CTela2D tela;
+    // The panel's state: its pictures, their shown flags, the held button.
+    CPainel painel;
+    CTela2D tela{painel.figuras};
     CCena3D cena;
     CSom sons;
     // The match: its state, characters, tools, phase table and the lake's
@@ -111,5 +130,8 @@ private:
     void mEventoFase();
     // The check mark of "&Pausa" follows the match's state.
     void mMarcaPausa();
+    // A client pixel as a fraction of the window's layout size.
+    float mFracaoX(uint32_t px) const;
+    float mFracaoY(uint32_t py) const;
     void mIniciaUmaVez(const std::vector<std::string>& argumentos, ProcessoExterno& processo);
 };

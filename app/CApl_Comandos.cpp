@@ -18,6 +18,19 @@ void CApl::mTrataMensagem(const Mensagem& mensagem) {
     case TipoMensagem::TEMPORIZADOR:
         mExecEventosFase(mensagem.a == TIMER_PASSO ? ORIGEM_PASSO : ORIGEM_FASE);
         break;
+    case TipoMensagem::BOTAO_ESQUERDO_DESCE:
+        if (partida.estado != SEM_PARTIDA) mCliquePainel(mensagem.a, mensagem.b);
+        break;
+    case TipoMensagem::BOTAO_ESQUERDO_SOBE:
+        mSoltaBotao();
+        break;
+    case TipoMensagem::BOTAO_DIREITO_DESCE:
+        if (partida.estado != SEM_PARTIDA && !mMostraObjeto(mensagem.a, mensagem.b))
+            mMostraDica(mensagem.a, mensagem.b);
+        break;
+    case TipoMensagem::BOTAO_DIREITO_SOBE:
+        if (partida.estado != SEM_PARTIDA) mRedesenhaPainel();
+        break;
     case TipoMensagem::TECLA:
         switch (mensagem.a) {
         case TECLA_F1: janela.mPostaComando(CMD_AJUDA); break;

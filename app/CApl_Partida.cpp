@@ -18,6 +18,7 @@ bool CApl::mNovaPartida() {
     }
     if (!dialogos->mIniciarPartida(partida.personagem, faseAtual)) return false;
     if (!dialogos->mEscolheColega(partida.personagem, partida.personagemColega)) return false;
+    mDefinePersonagens(partida.personagem, partida.personagemColega);
     const uint32_t semente = plataforma().mRelogioMs();
     if (!partida.mLeFase(faseAtual)) {
         mExibeAbertura();
@@ -27,10 +28,11 @@ bool CApl::mNovaPartida() {
 }
 
 bool CApl::mIniciaPartida(uint32_t semente) {
+    mDefinePersonagens(partida.personagem, partida.personagemColega);
     if (!partida.mInicia(semente, periodoPasso)) return false;
     mMostraPainel();
     mExecEventosFase(ORIGEM_INICIO);
-    janela.mRepinta();
+    mRedesenhaPainel();
     sons.mTocaSom(SOM_INICIO_PARTIDA);
     return true;
 }

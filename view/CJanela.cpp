@@ -126,7 +126,7 @@ private:
     OuvinteJanela* ouvinte;
 };
 
-CJanela::CJanela() { visivel.fill(1); }
+CJanela::CJanela() = default;
 
 QWidget* CJanela::mWidget() const { return janela.data(); }
 
@@ -158,7 +158,6 @@ bool CJanela::mCriaJanela(const std::vector<MenuJanela>& menu, const std::string
     }
     janela->setWindowTitle(QString::fromStdString(titulo));
     janela->resize(TAMANHO_INICIAL, TAMANHO_INICIAL);
-    visivel.fill(1);
     minimizada = false;
     tela = nullptr;
     cena = nullptr;
@@ -202,10 +201,7 @@ void CJanela::mDefineVista3D(float esquerda, float direita, float topo, float ba
 }
 
 void CJanela::mRepinta() {
-    if (!tela) return;
-    tela->mRecarregaBitmaps();
-    for (std::size_t i = 0; i < MAX_BITMAPS; ++i)
-        if (visivel[i]) tela->mDesenhaBitmap(static_cast<int>(i));
+    if (tela) tela->mRepinta();
 }
 
 void CJanela::mAtualizaJanela() {

@@ -20,7 +20,6 @@ class CTela2D;
 class JanelaPrincipal;
 class QuadroCliente;
 
-inline constexpr std::size_t MAX_BITMAPS = 50;  // entries of the 2D layer
 
 // A menu of the menu bar; an entry with id 0 is a separator.
 struct ItemMenu {
@@ -46,8 +45,8 @@ public:
     CJanela(const CJanela&) = delete;
     CJanela& operator=(const CJanela&) = delete;
 
-    // Creates the window (128 × 128, not shown) with the menu bar and title.
-    // All 50 shown flags become 1; the 2D layer and the scene are forgotten.
+    // Creates the window (128 × 128, not shown) with the menu bar and title;
+    // the 2D layer and the scene are forgotten.
     bool mCriaJanela(const std::vector<MenuJanela>& menu, const std::string& titulo,
                      OuvinteJanela& ouvinte);
 
@@ -106,7 +105,6 @@ public:
     // Shows the part of the retained picture that was drawn into.
     void mMostraImagem(const QRect& regiao);
 
-    std::array<int, MAX_BITMAPS> visivel{};
 
 private:
     friend class JanelaPrincipal;

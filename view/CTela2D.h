@@ -1,8 +1,10 @@
-// The 2D layer of the main window: a list of up to 50 pictures, each with a
-// rectangle in fractions of the client area. Drawing an entry stretches its
-// picture to its rectangle in the window's retained picture.
+// The 2D layer of the main window: the pictures of the list of entries
+// (core/panel/ListaFiguras.h), loaded from their files, and their drawing
+// into the window's retained picture. Drawing an entry stretches its
+// picture to its rectangle; a line of text is written over the picture.
 #pragma once
 
+#include "core/panel/ListaFiguras.h"
 #include "view/CJanela.h"
 
 #include <QImage>
@@ -10,18 +12,13 @@
 #include <array>
 #include <string>
 
-inline constexpr std::size_t MAX_NOME_BITMAP = 51;  // characters of a picture's file name
-
-struct ItemBitmap {
-    QImage imagem;        // the picture at its natural size
-    std::string arquivo;
-    // Fractions of the client width (esquerda, direita) and height (topo,
-    // base). A direita or base of -1 means the picture's natural size.
-    float esquerda = 0, direita = 0, topo = 0, base = 0;
-};
-
 class CTela2D {
 public:
+    // The list whose entries this layer shows.
+    explicit CTela2D(ListaFiguras& lista) : lista(lista) {}
+    CTela2D(const CTela2D&) = delete;
+    CTela2D& operator=(const CTela2D&) = delete;
+
     // Ties the layer to the window. Fails with "Problemas ao iniciar a tela"
     // and destroys the window when the window has no client picture.
     bool mIniciaTela(CJanela& janela);
@@ -40,20 +37,29 @@ public:
     // entry's old picture.
     void mRecarregaBitmaps();
 
-    // Moves entry i's top edge (a fraction of the client height).
-    void mDefineTopo(int i, float topo);
-
     // Draws entry i, or every entry in index order for i = -1.
     void mDesenhaBitmap(int i);
 
-    int mQuantos() const { return quantos; }
-    const ItemBitmap& mItem(int i) const { return itens.at(static_cast<std::size_t>(i)); }
+    // The full repaint: every picture read again, then every shown entry
+    // drawn in index order.
+    void mRepinta();
+
+    // One line of text, yellow on dark red, anchored at (fx, fy) of the
+    // client area: at the text's right end or left end, bottom or top. It
+    // stays until something is drawn over it.
+    void mEscreveTexto(const std::string& texto, float fx, float fy, bool alinhaDireita,
+                       bool alinhaBase);
+
+    int mQuantos() const { return lista.mQuantos(); }
+    const Figura& mItem(int i) const { return lista[i]; }
+    // The picture of entry i at its natural size.
+    const QImage& mFigura(int i) const { return figuras.at(static_cast<std::size_t>(i)); }
 
 private:
     void mFalha();
-    void mDesenhaItem(const ItemBitmap& item);
+    void mDesenhaItem(int i);
 
+    ListaFiguras& lista;
     CJanela* janela = nullptr;
-    std::array<ItemBitmap, MAX_BITMAPS> itens;
-    int quantos = 0;
+    std::array<QImage, MAX_FIGURAS> figuras;  // index for index with the list
 };

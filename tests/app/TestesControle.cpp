@@ -72,8 +72,8 @@ TEST_F(Controle, F2ComOsDialogosComecaAPartida) {
     EXPECT_EQ(apl->partida.personagemColega, TURISTA);
     EXPECT_EQ(tocado(), SOM_INICIO_PARTIDA);
     EXPECT_EQ(apl->janela.mPeriodoTemporizador(TIMER_FASE), 10000);
-    EXPECT_EQ(apl->janela.visivel[ITEM_ABERTURA], 0);
-    EXPECT_EQ(apl->janela.visivel[ITEM_FUNDO_PAINEL], 1);
+    EXPECT_EQ(apl->painel.figuras.visivel[ITEM_ABERTURA], 0);
+    EXPECT_EQ(apl->painel.figuras.visivel[ITEM_FUNDO_PAINEL], 1);
     EXPECT_TRUE(caixasNovas().empty());
 
     // The match's seed is the millisecond clock: the same clock, the same lake.
@@ -125,8 +125,8 @@ TEST_F(Controle, FaseFaltandoVoltaAAbertura) {
     novaPartida(MAE_NATUREZA, "sumiu.fase", PESCADOR);
     EXPECT_EQ(caixasNovas(), (std::vector<std::string>{"Arquivo de fase não encontrado", "sumiu.fase"}));
     EXPECT_EQ(apl->partida.estado, SEM_PARTIDA);
-    EXPECT_EQ(apl->janela.visivel[ITEM_ABERTURA], 1);
-    EXPECT_EQ(apl->janela.visivel[ITEM_FUNDO_PAINEL], 0);
+    EXPECT_EQ(apl->painel.figuras.visivel[ITEM_ABERTURA], 1);
+    EXPECT_EQ(apl->painel.figuras.visivel[ITEM_FUNDO_PAINEL], 0);
     // The old timers keep firing and do nothing.
     const uint32_t passos = apl->partida.passosPartida;
     apl->mExecEventosFase(ORIGEM_PASSO);

@@ -42,7 +42,7 @@ TEST_F(Inicializa, EstadoInicialDoObjeto) {
     EXPECT_EQ(apl->partida.passosPartida, 0u);
     EXPECT_EQ(apl->partida.personagem, MAE_NATUREZA);
     EXPECT_EQ(apl->partida.personagemColega, PESCADOR);
-    EXPECT_EQ(apl->botaoPressionado, -1);
+    EXPECT_EQ(apl->painel.botaoPressionado, -1);
     EXPECT_EQ(apl->partida.idFimPartida, -1);
     EXPECT_EQ(apl->partida.mUsos(apl->partida.personagem), (std::array<int32_t, 4>{0, 0, 0, 0}));
     EXPECT_EQ(apl->partida.mUsos(apl->partida.personagemColega), (std::array<int32_t, 4>{0, 0, 0, 0}));
@@ -66,8 +66,8 @@ TEST_F(Inicializa, JanelaComTituloTamanhoEPosicao) {
 
 TEST_F(Inicializa, AberturaEhAUnicaFiguraVisivel) {
     ASSERT_TRUE(iniciaSemTutor());
-    EXPECT_EQ(apl->janela.visivel[ITEM_ABERTURA], 1);
-    for (std::size_t i = 1; i < MAX_BITMAPS; ++i) EXPECT_EQ(apl->janela.visivel[i], 0) << i;
+    EXPECT_EQ(apl->painel.figuras.visivel[ITEM_ABERTURA], 1);
+    for (std::size_t i = 1; i < MAX_FIGURAS; ++i) EXPECT_EQ(apl->painel.figuras.visivel[i], 0) << i;
 }
 
 TEST_F(Inicializa, AberturaEncheAImagemRetida) {

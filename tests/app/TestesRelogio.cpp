@@ -24,7 +24,7 @@ protected:
 TEST_F(Relogio, SemPartidaOPassoNaoFazNada) {
     apl->mPasso();
     EXPECT_EQ(apl->partida.passosPartida, 0u);
-    EXPECT_EQ(apl->janela.visivel[ITEM_BARRA_VERDE], 0);
+    EXPECT_EQ(apl->painel.figuras.visivel[ITEM_BARRA_VERDE], 0);
 }
 
 TEST_F(Relogio, InicioArmaOsDoisTemporizadores) {
@@ -61,7 +61,7 @@ TEST_F(Relogio, PausaParaOMovimentoEAContagemMasNaoOEcometro) {
     for (int i = 0; i < 3; ++i) apl->mPasso();
     apl->mPausa();
     const Vetor3 antes = posicaoDoPrimeiroPeixe();
-    const float topoAntes = apl->tela.mItem(apl->janela.visivel[ITEM_BARRA_VERDE] ? 6 : 7).topo;
+    const float topoAntes = apl->tela.mItem(apl->painel.figuras.visivel[ITEM_BARRA_VERDE] ? 6 : 7).topo;
     // A tool of the second character still acts while paused.
     ASSERT_TRUE(apl->partida.mUsaFerramenta(PESCADOR, 1));
     apl->mPasso();
@@ -69,7 +69,7 @@ TEST_F(Relogio, PausaParaOMovimentoEAContagemMasNaoOEcometro) {
     EXPECT_EQ(posicaoDoPrimeiroPeixe(), antes);
     int barra = 0;
     for (int i = ITEM_BARRA_VERDE; i <= ITEM_BARRA_VERMELHA; ++i)
-        if (apl->janela.visivel[i]) barra = i;
+        if (apl->painel.figuras.visivel[i]) barra = i;
     ASSERT_NE(barra, 0);
     EXPECT_LT(apl->tela.mItem(barra).topo, topoAntes) << "more energy: a taller bar";
 }
@@ -80,9 +80,9 @@ TEST_F(Relogio, EcometroEscolheABarraEAltura) {
     const Ecometro ecometro = leEcometro(apl->partida.agentes);
     const float razao = ecometro.leitura.soma / ecometro.leitura.escala;
     const int barra = ecometro.cor;
-    EXPECT_EQ(apl->janela.visivel[barra], 1);
+    EXPECT_EQ(apl->painel.figuras.visivel[barra], 1);
     for (int i = ITEM_BARRA_VERDE; i <= ITEM_BARRA_VERMELHA; ++i)
-        if (i != barra) EXPECT_EQ(apl->janela.visivel[i], 0);
+        if (i != barra) EXPECT_EQ(apl->painel.figuras.visivel[i], 0);
     EXPECT_FLOAT_EQ(apl->tela.mItem(barra).topo,
                     static_cast<float>((1.0 - razao) * 0.193 + 0.78));
 }
@@ -262,12 +262,12 @@ TEST_F(EcometroExtremo, EnergiasAbsurdasNaoDesenhamForaDaJanela) {
     // energy overflows to infinity and the bar's top to minus infinity.
     aplicaFerramenta(apl->partida.agentes, {1e38f, 1e38f, 1e38f, 1e38f, 1e38f, 1e38f, 1e38f});
     apl->mAtualizaEcometro();
-    EXPECT_TRUE(apl->janela.visivel[ITEM_BARRA_VERDE]);
+    EXPECT_TRUE(apl->painel.figuras.visivel[ITEM_BARRA_VERDE]);
     // And the other way round: minus infinity, a bar whose top is far below.
     ASSERT_TRUE(apl->partida.agentes.mConstroiLago(apl->cena, populacaoDosParametros()));
     aplicaFerramenta(apl->partida.agentes, {-1e38f, -1e38f, -1e38f, -1e38f, -1e38f, -1e38f, -1e38f});
     apl->mPasso();
-    EXPECT_TRUE(apl->janela.visivel[ITEM_BARRA_VERMELHA]);
+    EXPECT_TRUE(apl->painel.figuras.visivel[ITEM_BARRA_VERMELHA]);
     EXPECT_EQ(apl->janela.mImagem().size(), QSize(716, 537));
 }
 
