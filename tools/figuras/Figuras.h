@@ -182,7 +182,13 @@ QImage geraAbertura();
 QImage geraFundoJanela();
 QImage geraMoldura();
 QImage geraEcometro();
-QImage geraBarra(const QColor& base);
+// Pattern of an eco-meter bar, so the three bars differ without their colour.
+enum class PadraoBarra {
+    Liso,           // plain tube
+    ListrasLargas,  // a few bold dark vertical bands
+    ListrasFinas,   // many thin light vertical lines
+};
+QImage geraBarra(const QColor& base, PadraoBarra padrao);
 QImage geraBotaoMental(bool apertado);
 QImage geraBotaoAjuda(bool apertado);
 

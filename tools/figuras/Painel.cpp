@@ -315,20 +315,85 @@ QImage geraEcometro() {
     });
 }
 
-QImage geraBarra(const QColor& base) {
+namespace {
+// Rounded-tube shading across a bar: dark at the edges, a bright highlight
+// on the left. Only a left-to-right gradient: the picture is stretched
+// vertically.
+QLinearGradient sombraTubo(const QColor& base) {
+    QLinearGradient g(QPointF(0, 0), QPointF(BARRA_LARGURA, 0));
+    g.setColorAt(0, clareia(base, -0.45));
+    g.setColorAt(0.06, clareia(base, -0.12));
+    g.setColorAt(0.2, clareia(base, 0.45));
+    g.setColorAt(0.27, clareia(base, 0.75));
+    g.setColorAt(0.34, clareia(base, 0.4));
+    g.setColorAt(0.55, base);
+    g.setColorAt(0.88, clareia(base, -0.18));
+    g.setColorAt(0.96, clareia(base, -0.35));
+    g.setColorAt(1, clareia(base, -0.55));
+    return g;
+}
+
+// The same rounding laid over a patterned bar as translucent light and
+// shade, with a softer highlight so it does not hide the pattern.
+QLinearGradient brilhoTubo() {
+    QLinearGradient g(QPointF(0, 0), QPointF(BARRA_LARGURA, 0));
+    g.setColorAt(0, QColor(0, 0, 0, 120));
+    g.setColorAt(0.06, QColor(0, 0, 0, 30));
+    g.setColorAt(0.2, QColor(255, 255, 255, 40));
+    g.setColorAt(0.27, QColor(255, 255, 255, 80));
+    g.setColorAt(0.34, QColor(255, 255, 255, 40));
+    g.setColorAt(0.55, QColor(255, 255, 255, 0));
+    g.setColorAt(0.88, QColor(0, 0, 0, 40));
+    g.setColorAt(0.96, QColor(0, 0, 0, 80));
+    g.setColorAt(1, QColor(0, 0, 0, 130));
+    return g;
+}
+
+// Whole-height column of the bar from x0 to x1.
+QRectF coluna(double x0, double x1) { return QRectF(x0, 0, x1 - x0, BARRA_ALTURA); }
+}  // namespace
+
+QImage geraBarra(const QColor& base, PadraoBarra padrao) {
+    // Every pattern is made of whole columns, so it looks the same however
+    // short the game squashes the bar.
     return geraImagem(BARRA_LARGURA, BARRA_ALTURA, [&](QPainter& p) {
-        // Only a left-to-right gradient: the picture is stretched vertically.
-        QLinearGradient g(QPointF(0, 0), QPointF(BARRA_LARGURA, 0));
-        g.setColorAt(0, clareia(base, -0.45));
-        g.setColorAt(0.06, clareia(base, -0.12));
-        g.setColorAt(0.2, clareia(base, 0.45));
-        g.setColorAt(0.27, clareia(base, 0.75));
-        g.setColorAt(0.34, clareia(base, 0.4));
-        g.setColorAt(0.55, base);
-        g.setColorAt(0.88, clareia(base, -0.18));
-        g.setColorAt(0.96, clareia(base, -0.35));
-        g.setColorAt(1, clareia(base, -0.55));
-        p.fillRect(QRectF(0, 0, BARRA_LARGURA, BARRA_ALTURA), g);
+        const QRectF tudo = coluna(0, BARRA_LARGURA);
+        switch (padrao) {
+            case PadraoBarra::Liso:
+                p.fillRect(tudo, sombraTubo(base));
+                return;
+            case PadraoBarra::ListrasLargas: {
+                // Three bold dark bands between four wider ones of the bar's
+                // colour, each edged with the outline colour. The bands go
+                // over the shading so the highlight does not wash them out.
+                constexpr int ESCURAS = 3;
+                constexpr double LARGURA_ESCURA = 9.5;
+                const double clara = (BARRA_LARGURA - ESCURAS * LARGURA_ESCURA) / (ESCURAS + 1);
+                p.fillRect(tudo, base);
+                p.fillRect(tudo, brilhoTubo());
+                for (int i = 0; i < ESCURAS; ++i) {
+                    const double x = clara + i * (clara + LARGURA_ESCURA);
+                    const QRectF faixa = coluna(x, x + LARGURA_ESCURA);
+                    p.fillRect(faixa, QColor(0x7a, 0x46, 0x0e));
+                    p.fillRect(coluna(faixa.left() - 0.75, faixa.left() + 0.75), cor::contorno);
+                    p.fillRect(coluna(faixa.right() - 0.75, faixa.right() + 0.75),
+                               cor::contorno);
+                }
+                return;
+            }
+            case PadraoBarra::ListrasFinas: {
+                // Many thin light lines, close together, on a deeper shade.
+                constexpr int LINHAS = 7;
+                constexpr double LARGURA_LINHA = 3.5;
+                const double passo = static_cast<double>(BARRA_LARGURA) / (LINHAS + 1);
+                p.fillRect(tudo, clareia(base, -0.18));
+                for (int i = 1; i <= LINHAS; ++i)
+                    p.fillRect(coluna(i * passo - LARGURA_LINHA / 2, i * passo + LARGURA_LINHA / 2),
+                               clareia(base, 0.85));
+                p.fillRect(tudo, brilhoTubo());
+                return;
+            }
+        }
     });
 }
 

@@ -90,6 +90,48 @@ void desenhaComNome(QPainter& p, const QImage& img, QPointF canto, double zoom,
     escreve(p, QRectF(canto.x(), canto.y() + img.height() * zoom, img.width() * zoom, ALTURA_NOME),
             nome + QStringLiteral(".bmp"), fonte(14), Qt::white);
 }
+// Colour-vision filters: a 3 x 3 matrix applied to linear RGB. The two
+// dichromacies are Machado, Oliveira and Fernandes' (2009) at full
+// severity; grey keeps the luminance only.
+using Matriz = double[3][3];
+constexpr Matriz DEUTERANOPIA = {{0.367322, 0.860646, -0.227968},
+                                 {0.280085, 0.672501, 0.047413},
+                                 {-0.011820, 0.042940, 0.968881}};
+constexpr Matriz PROTANOPIA = {{0.152286, 1.052583, -0.204868},
+                               {0.114503, 0.786281, 0.099216},
+                               {-0.003882, -0.048116, 1.051998}};
+constexpr Matriz CINZA = {{0.2126, 0.7152, 0.0722},
+                          {0.2126, 0.7152, 0.0722},
+                          {0.2126, 0.7152, 0.0722}};
+constexpr Matriz IDENTIDADE = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+
+double paraLinear(int v) {
+    const double c = v / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+int paraSrgb(double c) {
+    c = std::clamp(c, 0.0, 1.0);
+    const double v = c <= 0.0031308 ? c * 12.92 : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
+    return static_cast<int>(std::lround(v * 255));
+}
+
+// The picture as seen through a colour-vision filter.
+QImage filtra(const QImage& original, const Matriz& m) {
+    QImage img = original.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* linha = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const double rgb[3] = {paraLinear(qRed(linha[x])), paraLinear(qGreen(linha[x])),
+                                   paraLinear(qBlue(linha[x]))};
+            int saida[3];
+            for (int i = 0; i < 3; ++i)
+                saida[i] = paraSrgb(m[i][0] * rgb[0] + m[i][1] * rgb[1] + m[i][2] * rgb[2]);
+            linha[x] = qRgb(saida[0], saida[1], saida[2]);
+        }
+    }
+    return img;
+}
 }  // namespace
 
 bool salvaFolha(const std::vector<Figura>& figuras, const QString& caminho) {
@@ -133,6 +175,76 @@ bool salvaFolha(const std::vector<Figura>& figuras, const QString& caminho) {
 
 bool salvaPainel(const std::vector<Figura>& figuras, const QString& caminho) {
     return montaPainel(figuras, QSize(1280, 960), estadoInicial()).save(caminho, "PNG");
+}
+
+namespace {
+constexpr double NIVEIS_BARRA[] = {1.0, 0.5, 0.25, 0.1};
+
+// The eco-meters of a window, side by side: each bar at each level, with
+// the level written underneath.
+QImage tiraDeEcometros(const std::vector<Figura>& figuras, QSize janela) {
+    const int largura = static_cast<int>(std::ceil(0.125 * janela.width()));
+    std::vector<QImage> ecometros;
+    for (const char* barra : {"ebarverd", "ebaramar", "ebarverm"})
+        for (double nivel : NIVEIS_BARRA) {
+            Estado e = estadoInicial();
+            e.barra = barra;
+            e.nivel = nivel;
+            const QImage painel = montaPainel(figuras, janela, e);
+            ecometros.push_back(painel.copy(0, 0, largura, painel.height()));
+        }
+    const int alturaEcometro = ecometros.front().height();
+    const int passo = largura + MARGEM / 2;
+    QImage tira(passo * static_cast<int>(ecometros.size()), alturaEcometro + ALTURA_NOME,
+                QImage::Format_RGB32);
+    tira.fill(FUNDO_FOLHA);
+    QPainter p(&tira);
+    for (std::size_t i = 0; i < ecometros.size(); ++i) {
+        const int x = static_cast<int>(i) * passo;
+        p.drawImage(x, 0, ecometros[i]);
+        const double nivel = NIVEIS_BARRA[i % std::size(NIVEIS_BARRA)];
+        escreve(p, QRectF(x, alturaEcometro, largura, ALTURA_NOME),
+                QString::number(std::lround(nivel * 100)) + QStringLiteral(" %"), fonte(12),
+                Qt::white);
+    }
+    return tira;
+}
+}  // namespace
+
+bool salvaBarras(const std::vector<Figura>& figuras, const QString& caminho) {
+    struct Filtro {
+        const char* nome;
+        const Matriz& matriz;
+    };
+    const Filtro filtros[] = {{"cores normais", IDENTIDADE},
+                              {"deuteranopia (sem cones verdes)", DEUTERANOPIA},
+                              {"protanopia (sem cones vermelhos)", PROTANOPIA},
+                              {"cinza", CINZA}};
+    const QImage tiras[] = {tiraDeEcometros(figuras, QSize(896, 717)),
+                            tiraDeEcometros(figuras, QSize(560, 420))};
+
+    int largura = 0, alturaLinha = ALTURA_NOME;
+    for (const QImage& t : tiras) {
+        largura = std::max(largura, t.width());
+        alturaLinha += t.height() + MARGEM / 2;
+    }
+    alturaLinha += MARGEM;
+    const int linhas = static_cast<int>(std::size(filtros));
+    QImage folha(largura + 2 * MARGEM, MARGEM + linhas * alturaLinha, QImage::Format_RGB32);
+    folha.fill(FUNDO_FOLHA);
+    QPainter p(&folha);
+    for (int i = 0; i < linhas; ++i) {
+        int y = MARGEM + i * alturaLinha;
+        escreve(p, QRectF(MARGEM, y, largura, ALTURA_NOME), QString::fromUtf8(filtros[i].nome),
+                fonte(15), Qt::white);
+        y += ALTURA_NOME;
+        for (const QImage& t : tiras) {
+            p.drawImage(MARGEM, y, filtra(t, filtros[i].matriz));
+            y += t.height() + MARGEM / 2;
+        }
+    }
+    p.end();
+    return folha.save(caminho, "PNG");
 }
 
 bool salvaPaineis(const std::vector<Figura>& figuras, const QString& caminho) {

@@ -26,4 +26,10 @@ bool salvaPainel(const std::vector<Figura>& figuras, const QString& caminho);
 // panel at the sizes of the small windows (560 x 420 and 896 x 717).
 bool salvaPaineis(const std::vector<Figura>& figuras, const QString& caminho);
 
+// The eco-meter of the 896 x 717 and 560 x 420 windows with each of the
+// three bars at full, half, a quarter and a tenth of its height, as seen
+// with normal colour vision, without green cones (deuteranopia), without
+// red cones (protanopia) and in grey: the bars must stay apart in every row.
+bool salvaBarras(const std::vector<Figura>& figuras, const QString& caminho);
+
 }  // namespace figuras

@@ -2,13 +2,15 @@
 // the game and writes them as 24-bit BMP files.
 //
 //   gera_figuras DIRETORIO [--folha FOLHA.png] [--painel PAINEL.png]
-//                          [--paineis PAINEIS.png] [--png DIRETORIO_PNG]
+//                          [--paineis PAINEIS.png] [--barras BARRAS.png]
+//                          [--png DIRETORIO_PNG]
 //
 // The options write sheets for checking the pictures by eye: --folha a
 // contact sheet of every picture with its name, --painel a mock-up of the
 // panel assembled from the pictures, --paineis the panel in other states and
-// window sizes, --png a PNG copy of each picture. The BMP files are the same
-// on every run.
+// window sizes, --barras the eco-meter bars at several heights as seen with
+// and without colour vision, --png a PNG copy of each picture. The BMP files
+// are the same on every run.
 #include "tools/figuras/Figuras.h"
 #include "tools/figuras/Revisao.h"
 
@@ -74,9 +76,9 @@ std::vector<Figura> geraTodas() {
     f.push_back({"PREFEITO", geraRetrato(Personagem::Prefeito)});
     f.push_back({"TURISTA", geraRetrato(Personagem::Turista)});
     f.push_back({"ECOMETRO", geraEcometro()});
-    f.push_back({"ebarverd", geraBarra(QColor(0x43, 0xc3, 0x5a))});
-    f.push_back({"ebaramar", geraBarra(QColor(0xf5, 0xb3, 0x1f))});
-    f.push_back({"ebarverm", geraBarra(QColor(0xe5, 0x48, 0x4d))});
+    f.push_back({"ebarverd", geraBarra(QColor(0x43, 0xc3, 0x5a), PadraoBarra::Liso)});
+    f.push_back({"ebaramar", geraBarra(QColor(0xf5, 0xb3, 0x1f), PadraoBarra::ListrasLargas)});
+    f.push_back({"ebarverm", geraBarra(QColor(0xe5, 0x48, 0x4d), PadraoBarra::ListrasFinas)});
     f.push_back({"MENTAL", geraBotaoMental(false)});
     f.push_back({"bmentaap", geraBotaoMental(true)});
     f.push_back({"AJUDA", geraBotaoAjuda(false)});
@@ -105,7 +107,7 @@ int main(int argc, char** argv) {
     if (args.size() < 2 || args[1].startsWith(QLatin1String("--"))) {
         std::fprintf(stderr,
                      "uso: gera_figuras DIRETORIO [--folha FOLHA.png] [--painel PAINEL.png]"
-                     " [--paineis PAINEIS.png] [--png DIRETORIO_PNG]\n");
+                     " [--paineis PAINEIS.png] [--barras BARRAS.png] [--png DIRETORIO_PNG]\n");
         return 2;
     }
     if (!comum::temDejaVu(PROGRAMA, fonte(20))) return 1;
@@ -126,6 +128,7 @@ int main(int argc, char** argv) {
                                          {{"--folha", salvaFolha},
                                           {"--painel", salvaPainel},
                                           {"--paineis", salvaPaineis},
+                                          {"--barras", salvaBarras},
                                           {"--png", salvaPngs}});
     return ok ? 0 : 1;
 }
