@@ -217,4 +217,8 @@ void iconeFoto(QPainter& p);
 QImage geraFerramenta(QPointF posicaoPainel, const QColor& base,
                       const std::function<void(QPainter&)>& icone, bool apertado);
 
+// The game's window icon, square, of the given size in pixels: transparent
+// outside the drop.
+QImage geraIcone(int tamanho);
+
 }  // namespace figuras

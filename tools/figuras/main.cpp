@@ -3,14 +3,15 @@
 //
 //   gera_figuras DIRETORIO [--folha FOLHA.png] [--painel PAINEL.png]
 //                          [--paineis PAINEIS.png] [--barras BARRAS.png]
-//                          [--png DIRETORIO_PNG]
+//                          [--png DIRETORIO_PNG] [--icones DIRETORIO_ICONES]
 //
-// The options write sheets for checking the pictures by eye: --folha a
-// contact sheet of every picture with its name, --painel a mock-up of the
-// panel assembled from the pictures, --paineis the panel in other states and
-// window sizes, --barras the eco-meter bars at several heights as seen with
-// and without colour vision, --png a PNG copy of each picture. The BMP files
-// are the same on every run.
+// --icones writes the window icon as qelp-16.png ... qelp-256.png. The other
+// options write sheets for checking the pictures by eye: --folha a contact
+// sheet of every picture with its name, --painel a mock-up of the panel
+// assembled from the pictures, --paineis the panel in other states and
+// window sizes, --barras the eco-meter bars at several heights as seen
+// with and without colour vision, --png a PNG copy of each picture. The
+// files are the same on every run.
 #include "tools/figuras/Figuras.h"
 #include "tools/figuras/Revisao.h"
 
@@ -98,6 +99,16 @@ bool salvaPngs(const std::vector<Figura>& figuras, const QString& diretorio) {
             return false;
     return true;
 }
+
+// Writes the window icon at each of its sizes into a directory.
+bool salvaIcones(const std::vector<Figura>&, const QString& diretorio) {
+    if (!QDir().mkpath(diretorio)) return false;
+    for (int tamanho : {16, 32, 48, 128, 256}) {
+        const QString nome = QStringLiteral("qelp-%1.png").arg(tamanho);
+        if (!geraIcone(tamanho).save(QDir(diretorio).filePath(nome), "PNG")) return false;
+    }
+    return true;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,7 +118,8 @@ int main(int argc, char** argv) {
     if (args.size() < 2 || args[1].startsWith(QLatin1String("--"))) {
         std::fprintf(stderr,
                      "uso: gera_figuras DIRETORIO [--folha FOLHA.png] [--painel PAINEL.png]"
-                     " [--paineis PAINEIS.png] [--barras BARRAS.png] [--png DIRETORIO_PNG]\n");
+                     " [--paineis PAINEIS.png] [--barras BARRAS.png] [--png DIRETORIO_PNG]"
+                     " [--icones DIRETORIO_ICONES]\n");
         return 2;
     }
     if (!comum::temDejaVu(PROGRAMA, fonte(20))) return 1;
@@ -129,6 +141,7 @@ int main(int argc, char** argv) {
                                           {"--painel", salvaPainel},
                                           {"--paineis", salvaPaineis},
                                           {"--barras", salvaBarras},
-                                          {"--png", salvaPngs}});
+                                          {"--png", salvaPngs},
+                                          {"--icones", salvaIcones}});
     return ok ? 0 : 1;
 }
