@@ -4,6 +4,7 @@
 #include "app/PlataformaQt.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace {
 CApl apl;  // the one application object, for the whole run
@@ -12,6 +13,7 @@ CApl apl;  // the one application object, for the whole run
 int main(int argc, char* argv[]) {
     QApplication aplicacao(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // only the main window's end ends the game
+    QApplication::setWindowIcon(QIcon(":/icone/qelp-48.png"));  // the dialogs' too
     PlataformaQt plataformaQt;
     instalaPlataforma(&plataformaQt);
 

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -20,6 +21,14 @@ namespace {
 constexpr int TAMANHO_INICIAL = 128;          // pixels, before the window is placed
 constexpr int ELEVACAO_CENTRO = 25;           // pixels the centred window is raised
 const QColor COR_FUNDO_JANELA(200, 200, 200); // the window's background brush
+
+// The game's icon, a fish in a drop of water, at every size drawn for it.
+QIcon iconeDoJogo() {
+    QIcon icone;
+    for (const int lado : {16, 32, 48, 128, 256})
+        icone.addFile(QString(":/icone/qelp-%1.png").arg(lado), QSize(lado, lado));
+    return icone;
+}
 
 uint32_t codigoTecla(int tecla) {
     switch (tecla) {
@@ -141,6 +150,7 @@ bool CJanela::mCriaJanela(const std::vector<MenuJanela>& menu, const std::string
                           OuvinteJanela& ouvinte) {
     janela = new JanelaPrincipal(*this, ouvinte);
     this->ouvinte = &ouvinte;
+    janela->setWindowIcon(iconeDoJogo());
     for (const MenuJanela& submenu : menu) {
         QMenu* qmenu = janela->menuBar()->addMenu(QString::fromStdString(submenu.titulo));
         for (const ItemMenu& item : submenu.itens) {

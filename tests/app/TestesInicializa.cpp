@@ -2,6 +2,7 @@
 #include "tests/app/FixtureApl.h"
 
 #include <QColor>
+#include <QIcon>
 #include <algorithm>
 #include <QImage>
 
@@ -62,6 +63,18 @@ TEST_F(Inicializa, JanelaComTituloTamanhoEPosicao) {
     EXPECT_EQ(janela->x(), (1024 - 716) / 2);
     EXPECT_EQ(janela->y(), (768 - 537) / 2 - 25);
     EXPECT_EQ(janela->minimumSize(), janela->maximumSize());
+}
+
+TEST_F(Inicializa, JanelaTemOIconeDoJogo) {
+    ASSERT_TRUE(iniciaSemTutor());
+    const QIcon icone = janelaComTitulo("QELP - Tarvelo 1.0")->windowIcon();
+    ASSERT_FALSE(icone.isNull());
+    for (const int lado : {16, 32, 48})
+        EXPECT_TRUE(icone.availableSizes().contains(QSize(lado, lado))) << lado;
+    // Drawn for 16 pixels: not a blank square.
+    const QImage pequeno = icone.pixmap(16, 16).toImage();
+    EXPECT_EQ(pequeno.pixelColor(0, 0).alpha(), 0) << "transparent outside the drop";
+    EXPECT_EQ(pequeno.pixelColor(8, 10).alpha(), 255);
 }
 
 TEST_F(Inicializa, AberturaEhAUnicaFiguraVisivel) {
