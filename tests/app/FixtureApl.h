@@ -25,9 +25,7 @@ protected:
                               std::filesystem::copy_options::recursive);
         std::filesystem::remove(diretorio.mCaminho() / "dp" / "apl.cnf");
         gComTutor = 0;
-        auto roteiro = std::make_unique<DialogosRoteiro>();
-        dialogos = roteiro.get();
-        apl->mDefineDialogos(std::move(roteiro));
+        instalaDialogos();
     }
 
     ~FixtureApl() override {
@@ -35,6 +33,14 @@ protected:
         QApplication::sendPostedEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         gComTutor = 0;
+    }
+
+    // The end of the run, and a new application object for the next one,
+    // not yet started.
+    void novaExecucao() {
+        apl->mEncerra();
+        apl = std::make_unique<CApl>();
+        instalaDialogos();
     }
 
     // Start-up with the tutor question answered No and the other boxes
@@ -93,6 +99,12 @@ protected:
         for (QWidget* janela : QApplication::topLevelWidgets())
             if (janela->windowTitle() == titulo) return janela;
         return nullptr;
+    }
+
+    void instalaDialogos() {
+        auto roteiro = std::make_unique<DialogosRoteiro>();
+        dialogos = roteiro.get();
+        apl->mDefineDialogos(std::move(roteiro));
     }
 
     static constexpr uint32_t SEMENTE_TESTE = 1;

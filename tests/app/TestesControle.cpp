@@ -158,11 +158,7 @@ TEST_F(Controle, FaseDigitadaVoltaNaProximaPartidaMasNaoNoProximoInicio) {
     EXPECT_EQ(dialogos->mostradoInicio[1].personagem, PESCADOR);
 
     // The next run suggests the file's phase again.
-    apl->mEncerra();
-    apl = std::make_unique<CApl>();
-    auto roteiro = std::make_unique<DialogosRoteiro>();
-    dialogos = roteiro.get();
-    apl->mDefineDialogos(std::move(roteiro));
+    novaExecucao();
     ASSERT_TRUE(iniciaSemTutor());
     tecla(TECLA_F2);
     ASSERT_EQ(dialogos->mostradoInicio.size(), 1u);
@@ -231,11 +227,7 @@ TEST_F(Controle, ConfigurarGrandeGravaNoventaMasAJanelaFica) {
 
 TEST_F(Controle, ConfigurarComEscGravaOQueJaEra) {
     diretorio.mEscreve("dp/apl.cnf", "100\n50\n");
-    apl->mEncerra();
-    apl = std::make_unique<CApl>();
-    auto roteiro = std::make_unique<DialogosRoteiro>();
-    dialogos = roteiro.get();
-    apl->mDefineDialogos(std::move(roteiro));
+    novaExecucao();
     ASSERT_TRUE(iniciaSemTutor());
     dialogos->configuracoes.push_back({"ignorada.fase", 90, false});
     comando(CMD_CONFIGURAR);
