@@ -36,6 +36,8 @@ static_assert(ARQUIVOS_SONS.size() == NUM_SONS_JOGO, "one file for every sound")
 }  // namespace
 
 bool CApl::mInicializa() {
+    if (!dialogos) dialogos = std::make_unique<DialogosQt>(janela);
+
     // 1. Defaults.
     periodoPasso = PERIODO_PASSO_PADRAO;
     partida.passosPartida = 0;
@@ -56,7 +58,7 @@ bool CApl::mInicializa() {
     case Resposta::CANCELAR:
         return false;
     case Resposta::SIM:
-        ConectaTutor();
+        ConectaTutor(*dialogos, limiteConexaoMs);
         if (!gComTutor) {
             mostraAviso(TEXTO_SEM_REDE);
             return false;
@@ -73,8 +75,6 @@ bool CApl::mInicializa() {
 
     // 5. The main window.
     if (!janela.mCriaJanela(menuPrincipal(), TITULO_JANELA, *this)) return false;
-
-    if (!dialogos) dialogos = std::make_unique<DialogosQt>(janela);
 
     // 6. The 2D layer.
     if (!tela.mIniciaTela(janela)) return false;

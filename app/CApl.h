@@ -7,11 +7,13 @@
 #pragma once
 
 #include "app/Dialogos.h"
+#include "core/data/TextoTutor.h"
 #include "core/match/CPartida.h"
 #include "core/panel/CPainel.h"
 #include "core/platform/Plataforma.h"
 #include "core/scene/CCena3D.h"
 #include "core/sound/CSom.h"
+#include "tutor/Tutor.h"
 #include "view/CJanela.h"
 #include "view/CTela2D.h"
 
@@ -49,6 +51,11 @@ public:
 
     // The dialogs to show; start-up makes the Qt ones unless some were given.
     void mDefineDialogos(std::unique_ptr<Dialogos> novos) { dialogos = std::move(novos); }
+
+    // --- the tutor (tutor/CApl_Tutor.cpp)
+    // The tutor's text waiting on the link, at most 1000 bytes, to the
+    // Conversa window; dropped when that window is closed.
+    void mLeTutor();
 
     // --- the life of a match (app/CApl_Partida.cpp)
     // The pupil asks for a match (F2): unless one runs or is paused, the
@@ -121,9 +128,12 @@ public:
     CPartida partida{cena};
     ProcessoExterno procAjuda, procEditor, procBloco;
     std::unique_ptr<Dialogos> dialogos;
+    int limiteConexaoMs = LIMITE_CONEXAO_MS;  // how long start-up waits for the tutor
 
 private:
     void mExecutaComando(int id);
+    // Command 40006: the Conversa window, once a run.
+    void mAbreConversa();
     // "&Configurar...": the dialog, then apl.cnf written, whatever the
     // dialog's answer; the window keeps its size until the next run.
     void mConfigura();
@@ -133,5 +143,8 @@ private:
     // A client pixel as a fraction of the window's layout size.
     float mFracaoX(uint32_t px) const;
     float mFracaoY(uint32_t py) const;
+
+    bool conversaJaAberta = false;  // the Conversa window was opened in this run
+    DecodificadorTutor textoTutor;  // the tutor's bytes as text, across reads
     void mIniciaUmaVez(const std::vector<std::string>& argumentos, ProcessoExterno& processo);
 };

@@ -67,6 +67,9 @@ void CApl::mExecutaComando(int id) {
         sons.mTocaSom(SOM_SOBRE);
         dialogos->mSobre();
         break;
+    case CMD_CONVERSA:
+        mAbreConversa();
+        break;
     case CMD_TERMINAR:
         mTerminaPartida();
         break;

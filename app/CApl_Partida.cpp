@@ -3,6 +3,7 @@
 #include "app/CApl.h"
 
 #include "app/Menu.h"
+#include "core/match/TermosTutor.h"
 
 namespace {
 constexpr const char* TEXTO_TERMINAR_ANTERIOR =
@@ -68,4 +69,6 @@ void CApl::mAconteceu(const EventoPartida& evento) {
     case EventoPartida::COR:
         break;
     }
+    if (gComTutor)
+        if (const auto termo = termoDoEvento(evento, partida.passosPartida)) EnviaTutor(*termo);
 }

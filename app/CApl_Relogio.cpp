@@ -39,4 +39,5 @@ void CApl::mPasso() {
     if (!partida.mPasso()) return;
     mAtualizaEcometro();
     janela.mDesenhaQuadro(partida.estado == EM_JOGO);
+    if (gComTutor) mLeTutor();
 }

@@ -1,4 +1,4 @@
-// The dialogs a match and the settings are set up with. The game shows Qt
+// The dialogs a match, the settings and the tutor link are set up with. The game shows Qt
 // dialogs owned by the main window (DialogosQt); tests answer from a script.
 #pragma once
 
@@ -25,4 +25,11 @@ public:
 
     // "Sobre", with the licence viewer.
     virtual void mSobre() = 0;
+
+    // "Configura Comunicação com Tutor": the name of the tutor's computer,
+    // at most 299 characters. False when "Cancelar" closed it.
+    virtual bool mPedeComputador(std::string& nome) = 0;
+
+    // "Número da Porta" on the port's text. False when "Cancelar" closed it.
+    virtual bool mPedePorta(std::string& porta) = 0;
 };

@@ -4,6 +4,7 @@
 #include "app/DlgConfigurar.h"
 #include "app/DlgIniciarPartida.h"
 #include "app/DlgSobre.h"
+#include "app/DlgTexto.h"
 #include "view/CJanela.h"
 
 bool DialogosQt::mIniciarPartida(uint32_t& personagem, std::string& fase) {
@@ -27,6 +28,27 @@ bool DialogosQt::mConfigurar(std::string& faseSugerida, uint32_t& tamanho) {
     faseSugerida = dialogo.mFase();
     tamanho = dialogo.mTamanho();
     return true;
+}
+
+namespace {
+// A line of text asked for; false when cancelled.
+bool pedeTexto(QWidget* dono, const char* titulo, const char* rotulo, std::string& texto) {
+    DlgTexto dialogo(dono, titulo, rotulo, texto);
+    if (dialogo.exec() != QDialog::Accepted) return false;
+    texto = dialogo.mTexto();
+    return true;
+}
+}  // namespace
+
+bool DialogosQt::mPedeComputador(std::string& nome) {
+    nome.clear();
+    return pedeTexto(janela.mWidget(), "Configura Comunicação com Tutor",
+                     "Nome do computador onde o tutor está sendo executado:", nome);
+}
+
+bool DialogosQt::mPedePorta(std::string& porta) {
+    return pedeTexto(janela.mWidget(), "Número da Porta",
+                     "Número da porta do canal de comunicação com o tutor:", porta);
 }
 
 void DialogosQt::mSobre() {

@@ -14,6 +14,8 @@ public:
     bool mEscolheColega(uint32_t personagem, uint32_t& colega) override;
     bool mConfigurar(std::string& faseSugerida, uint32_t& tamanho) override;
     void mSobre() override;
+    bool mPedeComputador(std::string& nome) override;
+    bool mPedePorta(std::string& porta) override;
 
 private:
     CJanela& janela;

@@ -61,15 +61,33 @@ public:
         if (aoMostrarSobre) aoMostrarSobre();
     }
 
+    bool mPedeComputador(std::string& nome) override { return responde(computadores, nome); }
+    bool mPedePorta(std::string& porta) override {
+        portaMostrada.push_back(porta);
+        return responde(portas, porta);
+    }
+
     // Answers; std::nullopt cancels.
     std::deque<std::optional<Inicio>> inicios;
     std::deque<std::optional<uint32_t>> colegas;
     std::deque<Configuracao> configuracoes;
     std::function<void()> aoMostrarSobre;
+    std::deque<std::optional<std::string>> computadores, portas;
 
     // What the dialogs were shown with.
     std::vector<Inicio> mostradoInicio;
     std::vector<uint32_t> mostradoColega;
     std::vector<Configuracao> mostradoConfiguracao;
     int sobres = 0;
+    std::vector<std::string> portaMostrada;
+
+private:
+    static bool responde(std::deque<std::optional<std::string>>& respostas, std::string& texto) {
+        if (respostas.empty()) return false;
+        const std::optional<std::string> resposta = respostas.front();
+        respostas.pop_front();
+        if (!resposta) return false;
+        texto = *resposta;
+        return true;
+    }
 };

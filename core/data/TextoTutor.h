@@ -1,0 +1,25 @@
+// The tutor's bytes as text for the Conversa window. Each block read from
+// the link becomes UTF-8: read as UTF-8 when its bytes are valid UTF-8,
+// otherwise as Windows-1252. A character or a line break split between two
+// reads is completed by the next read. Only a carriage return followed by a
+// line feed breaks the line; a lone one shows as a blank. Other control
+// characters, which could not be shown, become U+FFFD; nothing is dropped.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class DecodificadorTutor {
+public:
+    // The text of one block, in UTF-8, without its held-back end: an
+    // incomplete UTF-8 character or a final carriage return waits for the
+    // next block.
+    std::string mDecodifica(std::string_view bytes);
+
+private:
+    std::string pendente;
+};
+
+// Whether the bytes are UTF-8 but for an incomplete last character; its
+// length (0 to 3 bytes) goes to incompleto.
+bool utf8ValidoAteOFim(std::string_view bytes, std::size_t& incompleto);

@@ -1,0 +1,22 @@
+// The tutor's part of the application object: its text to the Conversa
+// window.
+#include "app/CApl.h"
+
+#include "tutor/Conversa.h"
+
+namespace {
+constexpr std::size_t MAX_LEITURA_TUTOR = 1000;  // bytes read from the tutor a tick
+}
+
+void CApl::mLeTutor() {
+    char bloco[MAX_LEITURA_TUTOR];
+    std::size_t lidos = 0;
+    if (!RecebeTutor(bloco, sizeof bloco, lidos) || lidos == 0) return;
+    if (conversaAberta()) acrescentaConversa(textoTutor.mDecodifica({bloco, lidos}));
+}
+
+void CApl::mAbreConversa() {
+    if (conversaJaAberta) return;
+    conversaJaAberta = true;
+    abreConversa(janela.mWidget());
+}

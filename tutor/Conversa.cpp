@@ -1,0 +1,108 @@
+#include "tutor/Conversa.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace {
+
+constexpr int ALTURA_CONVERSA = 120;  // pixels of the window's client area
+constexpr int LINHAS_VISIVEIS = 4;
+constexpr int MAX_CARACTERES = 200000;  // what the transcript keeps, the newest
+
+class JanelaConversa : public QWidget {
+public:
+    JanelaConversa() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                            Qt::WindowCloseButtonHint) {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setWindowTitle("QELP - Conversa");
+        auto* coluna = new QVBoxLayout(this);
+        coluna->setContentsMargins(4, 4, 4, 4);
+        transcricao = new QPlainTextEdit(this);
+        transcricao->setObjectName("1000");
+        transcricao->setReadOnly(true);
+        transcricao->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        transcricao->setMinimumHeight(transcricao->fontMetrics().lineSpacing() * LINHAS_VISIVEIS);
+        coluna->addWidget(transcricao, 1);
+
+        auto* linha = new QHBoxLayout;
+        auto* rotulo = new QLabel("Texto:", this);
+        rotulo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        rotulo->setEnabled(false);
+        auto* entrada = new QLineEdit(this);
+        entrada->setObjectName("1001");
+        entrada->setEnabled(false);
+        auto* enviar = new QPushButton("Enviar", this);
+        enviar->setObjectName("1002");
+        enviar->setDefault(true);
+        enviar->setEnabled(false);
+        linha->addWidget(rotulo);
+        linha->addWidget(entrada, 1);
+        linha->addWidget(enviar);
+        coluna->addLayout(linha);
+    }
+
+    void mAcrescenta(const QString& texto) {
+        QTextCursor fim = transcricao->textCursor();
+        fim.movePosition(QTextCursor::End);
+        fim.insertText(texto);
+        const int excesso = transcricao->document()->characterCount() - MAX_CARACTERES;
+        if (excesso > 0) {
+            QTextCursor inicio(transcricao->document());
+            inicio.setPosition(excesso, QTextCursor::KeepAnchor);
+            inicio.removeSelectedText();
+        }
+        fim.movePosition(QTextCursor::End);
+        transcricao->setTextCursor(fim);
+        transcricao->verticalScrollBar()->setValue(transcricao->verticalScrollBar()->maximum());
+    }
+
+    QString mTexto() const { return transcricao->toPlainText(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override {
+        if (evento->key() == Qt::Key_Escape) close();
+        else QWidget::keyPressEvent(evento);
+    }
+
+private:
+    QPlainTextEdit* transcricao;
+};
+
+QPointer<JanelaConversa> gConversa;
+
+}  // namespace
+
+void abreConversa(QWidget* principal) {
+    fechaConversa();
+    gConversa = new JanelaConversa;
+    // Below the main window, as wide as it, within the screen.
+    const QRect moldura = principal ? principal->frameGeometry() : QRect(0, 0, 640, 0);
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    const QRect area = tela ? tela->availableGeometry() : QRect(0, 0, 800, 600);
+    const int altura = std::min(ALTURA_CONVERSA, std::max(60, area.bottom() - moldura.bottom() - 40));
+    gConversa->resize(moldura.width(), altura);
+    gConversa->move(moldura.left(), std::min(moldura.bottom() + 1, area.bottom() - altura));
+    gConversa->show();
+}
+
+void fechaConversa() {
+    if (gConversa) delete gConversa.data();
+}
+
+bool conversaAberta() { return !gConversa.isNull(); }
+
+void acrescentaConversa(const std::string& texto) {
+    if (gConversa) gConversa->mAcrescenta(QString::fromStdString(texto));
+}
+
+std::string textoDaConversa() { return gConversa ? gConversa->mTexto().toStdString() : std::string(); }
