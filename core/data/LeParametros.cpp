@@ -5,34 +5,19 @@
 #include "core/platform/Plataforma.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace {
 
-// The number a token begins with, as strtod would read it in the "C"
-// locale, whatever the program's locale is.
+// The number a token begins with, as strtod reads it, as a float: beyond
+// the float range it is ±infinity (half a unit past the largest float is
+// already beyond), as the conversion of a double rounds.
 float valorDoToken(std::string_view token) {
-    token = token.substr(0, MAX_TOKEN);
-    std::size_t inicio = 0;
-    bool negativo = false;
-    if (!token.empty() && (token[0] == '+' || token[0] == '-')) {
-        negativo = token[0] == '-';
-        inicio = 1;
-    }
-    double valor = 0;
-    const char* primeiro = token.data() + inicio;
-    const auto [fim, erro] = std::from_chars(primeiro, token.data() + token.size(), valor);
-    if (erro == std::errc::result_out_of_range)
-        valor = std::numeric_limits<double>::infinity();
-    else if (erro != std::errc())
-        valor = 0;
-    if (negativo) valor = -valor;
-    constexpr double MAIOR = std::numeric_limits<float>::max();
-    if (std::isinf(valor) || std::fabs(valor) > MAIOR)
-        return valor > 0 ? std::numeric_limits<float>::infinity()
-                         : -std::numeric_limits<float>::infinity();
+    const double valor = numeroComoStrtod(token.substr(0, MAX_TOKEN));
+    constexpr double ALEM_DO_FLOAT = 3.4028235677973366e38;  // FLT_MAX + half its last unit
+    if (std::fabs(valor) >= ALEM_DO_FLOAT)
+        return valor > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
     return static_cast<float>(valor);
 }
 

@@ -12,6 +12,12 @@
 // as a file (missing, unreadable, a directory).
 std::optional<std::string> leArquivoTexto(const std::string& nome);
 
+// The number a text begins with, exactly as strtod reads it in the "C"
+// locale, whatever the program's locale: an optional sign, then a decimal
+// or "0x" hexadecimal number, "inf", "infinity" or "nan"; 0 when there is
+// none. Beyond the range of a double it is ±infinity; below it, 0.
+double numeroComoStrtod(std::string_view texto);
+
 class LeituraTexto {
 public:
     explicit LeituraTexto(std::string_view texto) : resto(texto) {}

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <vector>
@@ -165,6 +166,66 @@ TEST_F(ArquivoParametros, ValoresDoArquivoDistribuido) {
             << chave.nome;
         EXPECT_NE(valores.back(), -99.0f) << chave.nome << " gives every value it holds";
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Tokens of the shapes a teacher might type, and of many shapes nobody
+// would: signs, digits, points, exponents, hex, words, junk after them.
+std::vector<std::string> tokensDeTeste() {
+    std::vector<std::string> tokens = {
+        "", "0", "-0", "+0", "1e-400", "-1e-400", "+-1", "-+1", "--1", "++1", "1e400", "-1e400",
+        "4.9e-324", "2.4703282292062328e-324", "2.4703282292062327e-324", "1.7976931348623159e308",
+        "3.4028235e38", "3.4028235677973366e38", "3.40282357e38", "-3.4028236e38", "1.17549435e-38",
+        "1e-45", "7e-46", ".5", "5.", ".", "..5", "-.5", "+.e1", "1e", "1e+", "1e-x", "1e5;",
+        "12.9", "0.0001", "2,5", "0x1p3", "0X1P-3", "0x.8p1", "0x", "0xg", "0x1p", "0x1p-1075",
+        "0x1p1024", "0x1.fffffep127", "0x1.ffffffp127", "inf", "-INF", "Infinity", "infinit",
+        "nan", "-nan", "NaN(123)", "nanx", "in", "na", "e5", "abc", "1_000", "١",
+        "00000000000000000000000000000000000000000000000001e-20",
+        "1" + std::string(400, '0'), "0." + std::string(400, '0') + "1",
+    };
+    // And a deterministic crowd of random ones over the characters that matter.
+    const std::string alfabeto = "0123456789.eE+-xXpPaAfFinINtyY;";
+    uint32_t estado = 12345;
+    for (int n = 0; n < 20000; ++n) {
+        std::string token;
+        estado = estado * 1664525u + 1013904223u;
+        const std::size_t tamanho = 1 + (estado >> 24) % 14;
+        for (std::size_t i = 0; i < tamanho; ++i) {
+            estado = estado * 1664525u + 1013904223u;
+            token += alfabeto[(estado >> 16) % alfabeto.size()];
+        }
+        tokens.push_back(token);
+    }
+    return tokens;
+}
+
+bool mesmoNumero(double a, double b) {
+    if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+
+TEST(NumeroComoStrtod, IgualAoStrtodDaBibliotecaC) {
+    for (const std::string& token : tokensDeTeste())
+        EXPECT_TRUE(mesmoNumero(numeroComoStrtod(token), std::strtod(token.c_str(), nullptr))) << token;
+}
+
+TEST(NumeroComoStrtod, ValorGuardadoComoOFloatDoDouble) {
+    for (const std::string& token : tokensDeTeste()) {
+        if (token.empty() || token[0] == ';') continue;  // not a value token
+        float valor = -7;
+        interpretaParametro("K " + token + " ;", "K", 1, &valor);
+        const auto esperado = static_cast<float>(std::strtod(token.c_str(), nullptr));
+        EXPECT_TRUE(mesmoNumero(valor, esperado)) << token;
+    }
+}
+
+TEST(NumeroComoStrtod, CasosDoValoresTxt) {
+    EXPECT_EQ(numeroComoStrtod("1e-400"), 0.0) << "too small: 0, not infinity";
+    EXPECT_EQ(numeroComoStrtod("+-1"), 0.0) << "a second sign is no number";
+    EXPECT_EQ(parametroInteiro(static_cast<float>(numeroComoStrtod("1e-400"))), 0);
 }
 
 }  // namespace
