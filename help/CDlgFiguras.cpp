@@ -6,14 +6,32 @@
 
 #include <map>
 
+namespace {
+// Room left after a picture that reaches the window's edge: the margin the
+// templates give the pictures placed at their corner.
+constexpr int MARGEM_FIGURA = 2;  // dialog units
+
+// The template's size, grown where needed to hold every picture whole and
+// the margin after it.
+QSize tamanhoJanela(const ModeloDialogo& modelo, const UnidadesDialogo& unidades,
+                    const std::vector<CBotaoFigura*>& botoes) {
+    QSize tamanho(unidades.mX(modelo.largura), unidades.mY(modelo.altura));
+    const QSize margem(unidades.mX(MARGEM_FIGURA), unidades.mY(MARGEM_FIGURA));
+    for (const CBotaoFigura* botao : botoes)
+        if (!botao->size().isEmpty())
+            tamanho = tamanho.expandedTo(QSize(botao->x() + botao->width(),
+                                               botao->y() + botao->height()) + margem);
+    return tamanho;
+}
+}  // namespace
+
 CDlgFiguras::CDlgFiguras(const ModeloDialogo& modelo, FonteFiguras fonte, QWidget* pai)
     : QDialog(pai) {
     setWindowTitle(modelo.titulo);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(fonteDialogo());
+    setFont(fonteDialogo(modelo.pontosFonte));
     const UnidadesDialogo unidades(font());
-    setFixedSize(unidades.mX(modelo.largura), unidades.mY(modelo.altura));
 
     for (const BotaoModelo& b : modelo.botoes) {
         auto* botao = new CBotaoFigura(b.id, this);
@@ -28,6 +46,7 @@ CDlgFiguras::CDlgFiguras(const ModeloDialogo& modelo, FonteFiguras fonte, QWidge
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
 
     mCarregaFiguras(modelo, fonte);
+    setFixedSize(tamanhoJanela(modelo, unidades, botoes));
 }
 
 void CDlgFiguras::mCarregaFiguras(const ModeloDialogo& modelo, const FonteFiguras& fonte) {

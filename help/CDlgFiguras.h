@@ -1,7 +1,7 @@
 // A dialog of the help laid out from its template: picture buttons placed
 // by the top-left corner of their picture, a "FECHAR" button, all in the
-// dialog font's units. Pictures keep their size; what reaches beyond the
-// window is cut off.
+// units of the template's font. Pictures keep their size; where one reaches
+// beyond the template's size the window grows to show it whole.
 #pragma once
 
 #include "CBotaoFigura.h"

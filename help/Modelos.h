@@ -1,5 +1,6 @@
-// The help viewer's windows as dialog templates: sizes and positions in
-// dialog units, the picture buttons with their bitmaps, the "FECHAR" button.
+// The help viewer's windows as dialog templates: the font size, sizes and
+// positions in dialog units, the picture buttons with their bitmaps, the
+// "FECHAR" button.
 #pragma once
 
 #include <QString>
@@ -22,6 +23,7 @@ struct ModeloDialogo {
     int modelo;              // the template number
     QString titulo;
     int largura, altura;     // client area, dialog units
+    double pontosFonte;      // size of the template's Times New Roman
     RetanguloDlu fechar;     // the "FECHAR" button
     std::vector<BotaoModelo> botoes;
     // The bitmaps in the order they are loaded; loading stops at the first

@@ -14,9 +14,9 @@ int multiplicaDivide(int a, int b, int c) {
 }
 }  // namespace
 
-QFont fonteDialogo() {
+QFont fonteDialogo(double pontos) {
     QFont fonte(QStringLiteral("Times New Roman"));
-    fonte.setPointSizeF(PONTOS_FONTE_DIALOGO);
+    fonte.setPointSizeF(pontos);
     return fonte;
 }
 

@@ -1,17 +1,16 @@
 // Dialog units to pixels, from the dialog font, the way dialog templates
 // are laid out: a horizontal unit is a quarter of the font's average
-// character width, a vertical unit an eighth of its height. At 11 points
-// the main window is 962 × 599 pixels, and the topics' pictures fit their
-// windows but for a few rows.
+// character width, a vertical unit an eighth of its height. Each template
+// names its own font size (see Modelos.cpp). Times New Roman at 96 dpi has
+// an average width × height of 6 × 13 pixels at 8 points, 7 × 15 at 10 and
+// 8 × 18 at 11.
 #pragma once
 
 #include <QFont>
 #include <QRect>
 
-inline constexpr double PONTOS_FONTE_DIALOGO = 11.0;
-
-// "Times New Roman" at the dialogs' size.
-QFont fonteDialogo();
+// "Times New Roman" at a template's size, in points.
+QFont fonteDialogo(double pontos);
 
 class UnidadesDialogo {
 public:

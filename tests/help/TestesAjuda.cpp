@@ -49,6 +49,31 @@ void naProximaJanelaModal(std::function<void(QWidget&)> acao) {
     });
 }
 
+// The smallest screen the game runs on (800 × 600) less the frame and title
+// bar of a usual desktop and a little room: what a window's inside may take.
+constexpr QSize INTERIOR_MAXIMO(780, 530);
+constexpr double PONTOS_MINIMOS = 8;  // smaller text is hard for children to read
+
+constexpr QSize FIGURA_DE_BOTAO(131, 137);  // the small pictures
+constexpr int MODELO_COMO_JOGAR = 142;
+
+UnidadesDialogo unidadesDe(const ModeloDialogo& modelo) {
+    return UnidadesDialogo(fonteDialogo(modelo.pontosFonte));
+}
+
+// Builds and shows the main window and each topic in turn, with plain
+// pictures of the right sizes.
+void paraCadaJanela(const std::function<void(CDlgFiguras&, const ModeloDialogo&)>& verifica) {
+    CDlgAjuda principal(fonteDeTeste());
+    principal.show();
+    verifica(principal, modeloPrincipal());
+    for (const ModeloDialogo& modelo : modelosTopicos()) {
+        CDlgTopico topico(modelo, fonteDeTeste(), nullptr);
+        topico.show();
+        verifica(topico, modelo);
+    }
+}
+
 void tecla(QWidget& janela, int codigo) {
     QKeyEvent pressiona(QEvent::KeyPress, codigo, Qt::NoModifier);
     QApplication::sendEvent(&janela, &pressiona);
@@ -56,7 +81,7 @@ void tecla(QWidget& janela, int codigo) {
 
 class Ajuda : public testing::Test {
 protected:
-    UnidadesDialogo unidades{fonteDialogo()};
+    UnidadesDialogo unidades = unidadesDe(modeloPrincipal());
 };
 
 TEST_F(Ajuda, UnidadesDeDialogoVemDaFonte) {
@@ -88,10 +113,13 @@ TEST_F(Ajuda, CadaTopicoAbreComSuasFigurasEFecha) {
     principal.show();
     for (const EntradaPrincipal& entrada : entradasPrincipais()) {
         const ModeloDialogo& modelo = *modeloTopico(entrada.topico);
+        const UnidadesDialogo unidades = unidadesDe(modelo);
         std::optional<QString> titulo;
         principal.aoAbrirTopico = [&](CDlgTopico& topico) {
             titulo = topico.windowTitle();
-            EXPECT_EQ(topico.size(), QSize(unidades.mX(modelo.largura), unidades.mY(modelo.altura)));
+            // At least the template's size; more where a picture needs it.
+            EXPECT_GE(topico.width(), unidades.mX(modelo.largura));
+            EXPECT_GE(topico.height(), unidades.mY(modelo.altura));
             EXPECT_EQ(topico.mFechar()->geometry(),
                       unidades.mRetangulo(modelo.fechar.x, modelo.fechar.y, modelo.fechar.largura,
                                           modelo.fechar.altura));
@@ -110,6 +138,35 @@ TEST_F(Ajuda, CadaTopicoAbreComSuasFigurasEFecha) {
         EXPECT_TRUE(principal.isVisible()) << "the main window is still there";
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
+}
+
+TEST_F(Ajuda, CadaJanelaCabeNaMenorTelaComTextoLegivel) {
+    paraCadaJanela([](CDlgFiguras& janela, const ModeloDialogo& modelo) {
+        EXPECT_LE(janela.width(), INTERIOR_MAXIMO.width()) << modelo.modelo;
+        EXPECT_LE(janela.height(), INTERIOR_MAXIMO.height()) << modelo.modelo;
+        EXPECT_GE(janela.font().pointSizeF(), PONTOS_MINIMOS) << modelo.modelo;
+    });
+}
+
+TEST_F(Ajuda, NadaFicaCortadoNemEncoberto) {
+    paraCadaJanela([](CDlgFiguras& janela, const ModeloDialogo& modelo) {
+        const QRect fechar = janela.mFechar()->geometry();
+        std::vector<const QWidget*> inteiros = {janela.mFechar()};  // seen whole
+        for (const QWidget* filho : janela.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!filho->size().isEmpty())
+                EXPECT_TRUE(janela.rect().contains(filho->geometry())) << modelo.modelo;
+        for (const CBotaoFigura* botao : janela.mBotoes()) {
+            if (botao->size() == FIGURA_DE_BOTAO) inteiros.push_back(botao);
+            // These pictures leave no corner free for FECHAR: it stands beside them.
+            if (modelo.modelo == MODELO_PRINCIPAL || modelo.modelo == MODELO_COMO_JOGAR)
+                EXPECT_FALSE(botao->geometry().intersects(fechar)) << modelo.modelo;
+        }
+        for (const QWidget* w : inteiros) {
+            const QRect r = w->geometry();
+            for (const QPoint canto : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+                EXPECT_EQ(janela.childAt(canto), w) << modelo.modelo;
+        }
+    });
 }
 
 TEST_F(Ajuda, EscEACaixaDeFecharFechamOTopico) {
