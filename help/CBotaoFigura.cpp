@@ -12,7 +12,6 @@ void CBotaoFigura::mDefineFigura(const QImage& nova) {
     figura = nova;
     resize(figura.size());
     setEnabled(!figura.isNull());
-    setCursor(figura.isNull() ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
 
 void CBotaoFigura::paintEvent(QPaintEvent*) {

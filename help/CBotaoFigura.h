@@ -1,6 +1,8 @@
 // A button that shows one bitmap, the same in every state (normal, pressed,
 // focused, disabled), sized to the bitmap. Without a bitmap it takes no
-// space, draws nothing and reacts to nothing.
+// space, draws nothing and reacts to nothing. It shows the ordinary mouse
+// pointer: only a window that gives its clicks a meaning shows the
+// pointing hand over it.
 #pragma once
 
 #include <QAbstractButton>

@@ -8,8 +8,10 @@ CDlgAjuda::CDlgAjuda(FonteFiguras novaFonte, QWidget* pai)
     : CDlgFiguras(modeloPrincipal(), novaFonte, pai), fonte(std::move(novaFonte)) {
     for (const EntradaPrincipal& entrada : entradasPrincipais()) {
         const int topico = entrada.topico;
-        connect(mBotao(entrada.botao.id), &QAbstractButton::clicked, this,
-                [this, topico] { mAbreTopico(topico); });
+        CBotaoFigura* botao = mBotao(entrada.botao.id);
+        connect(botao, &QAbstractButton::clicked, this, [this, topico] { mAbreTopico(topico); });
+        // The hand says "click here" over a picture that opens a topic.
+        if (botao->isEnabled()) botao->setCursor(Qt::PointingHandCursor);
     }
 }
 

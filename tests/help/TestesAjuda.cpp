@@ -169,6 +169,16 @@ TEST_F(Ajuda, NadaFicaCortadoNemEncoberto) {
     });
 }
 
+TEST_F(Ajuda, SoAsFigurasQueAbremUmTopicoMostramAMao) {
+    paraCadaJanela([](CDlgFiguras& janela, const ModeloDialogo& modelo) {
+        const bool abreTopico = modelo.modelo == MODELO_PRINCIPAL;
+        for (const CBotaoFigura* botao : janela.mBotoes())
+            if (!botao->size().isEmpty())
+                EXPECT_EQ(botao->cursor().shape() == Qt::PointingHandCursor, abreTopico)
+                    << modelo.modelo << " " << botao->mId();
+    });
+}
+
 TEST_F(Ajuda, EscEACaixaDeFecharFechamOTopico) {
     CDlgAjuda principal(fonteDeTeste());
     int abertos = 0;
@@ -208,7 +218,10 @@ TEST_F(Ajuda, FiguraFaltandoAvisaEDeixaOsBotoesEmBranco) {
     CDlgAjuda principal(fonteDeTeste("BMP_MICRO"));
     ASSERT_TRUE(aviso.has_value());
     EXPECT_EQ(*aviso, "A required resource was unavailable.");
-    for (const CBotaoFigura* botao : principal.mBotoes()) EXPECT_TRUE(botao->mFigura().isNull());
+    for (const CBotaoFigura* botao : principal.mBotoes()) {
+        EXPECT_TRUE(botao->mFigura().isNull());
+        EXPECT_NE(botao->cursor().shape(), Qt::PointingHandCursor) << "a blank button opens nothing";
+    }
     // The topics still open with their own pictures.
     principal.aoAbrirTopico = [](CDlgTopico& topico) {
         EXPECT_FALSE(topico.mBotoes()[0]->mFigura().isNull());
