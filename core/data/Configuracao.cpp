@@ -6,9 +6,9 @@
 #include <fstream>
 #include <sstream>
 
-void interpretaConfiguracao(std::string_view texto, Configuracao& cfg) {
-    LeituraTexto leitura(texto);
+namespace {
 
+void leItens(LeituraTexto& leitura, Configuracao& cfg) {
     const auto periodo = leitura.mLeInteiro();
     if (!periodo) return;
     cfg.periodoPasso = static_cast<uint32_t>(*periodo);
@@ -18,6 +18,13 @@ void interpretaConfiguracao(std::string_view texto, Configuracao& cfg) {
     cfg.tamanhoJanela = static_cast<uint32_t>(*tamanho);
 
     if (auto fase = leitura.mLePalavra(MAX_NOME_ARQUIVO)) cfg.faseSugerida = std::move(*fase);
+}
+
+}  // namespace
+
+void interpretaConfiguracao(std::string_view texto, Configuracao& cfg) {
+    LeituraTexto leitura(texto);
+    leItens(leitura, cfg);
 }
 
 std::string formataConfiguracao(uint32_t periodoPasso, uint32_t tamanhoJanela,
@@ -30,11 +37,12 @@ std::string formataConfiguracao(uint32_t periodoPasso, uint32_t tamanhoJanela,
 }
 
 void LeConfiguracao(uint32_t& periodoPasso, uint32_t& tamanhoJanela, std::string& faseSugerida) {
-    const auto texto = leArquivoTexto(ARQUIVO_CONFIGURACAO);
-    if (!texto) return;
+    const auto entrada = abreArquivoTexto(ARQUIVO_CONFIGURACAO);
+    if (!entrada) return;
 
     Configuracao cfg{periodoPasso, tamanhoJanela, faseSugerida};
-    interpretaConfiguracao(*texto, cfg);
+    LeituraTexto leitura(*entrada);
+    leItens(leitura, cfg);
     periodoPasso = cfg.periodoPasso;
     tamanhoJanela = cfg.tamanhoJanela;
     faseSugerida = cfg.faseSugerida;

@@ -5,9 +5,10 @@
 
 #include <algorithm>
 
-void interpretaFase(std::string_view texto, TabelaFase& tabela) {
+namespace {
+
+void lePares(LeituraTexto& leitura, TabelaFase& tabela) {
     tabela.fill(EventoFase{});
-    LeituraTexto leitura(texto);
     for (EventoFase& entrada : tabela) {
         const auto tempo = leitura.mLeInteiro();
         if (!tempo) break;
@@ -20,14 +21,22 @@ void interpretaFase(std::string_view texto, TabelaFase& tabela) {
                      [](const EventoFase& a, const EventoFase& b) { return a.tempo < b.tempo; });
 }
 
+}  // namespace
+
+void interpretaFase(std::string_view texto, TabelaFase& tabela) {
+    LeituraTexto leitura(texto);
+    lePares(leitura, tabela);
+}
+
 bool mLeFase(const std::string& nome, TabelaFase& tabela) {
     tabela.fill(EventoFase{});
-    const auto texto = leArquivoTexto(nome);
-    if (!texto) {
+    const auto entrada = abreArquivoTexto(nome);
+    if (!entrada) {
         mostraAviso("Arquivo de fase não encontrado");
         mostraAviso(nome);
         return false;
     }
-    interpretaFase(*texto, tabela);
+    LeituraTexto leitura(*entrada);
+    lePares(leitura, tabela);
     return true;
 }

@@ -4,7 +4,10 @@
 #include "core/data/Parametros.h"
 #include "core/platform/Plataforma.h"
 
-#include <cctype>
+#include <algorithm>
+#include <memory>
+#include <span>
+#include <vector>
 #include <cmath>
 #include <limits>
 
@@ -21,24 +24,73 @@ float valorDoToken(std::string_view token) {
     return static_cast<float>(valor);
 }
 
-// Tokens separated by white space.
-class Tokens {
-public:
-    explicit Tokens(std::string_view texto) : resto(texto) {}
-    bool mProximo(std::string_view& token) {
-        while (!resto.empty() && std::isspace(static_cast<unsigned char>(resto.front())))
-            resto.remove_prefix(1);
-        if (resto.empty()) return false;
-        std::size_t fim = 0;
-        while (fim < resto.size() && !std::isspace(static_cast<unsigned char>(resto[fim]))) ++fim;
-        token = resto.substr(0, fim);
-        resto.remove_prefix(fim);
-        return true;
-    }
-
-private:
-    std::string_view resto;
+// One pass over a parameters text that reads the entries of several keys
+// at once, exactly as separate searches from the text's beginning would:
+// each key's entry starts after the first token equal to it, also when that
+// token lies among another key's values, and runs to a token beginning with
+// ";", to the end, or past the key's capacity.
+struct Entrada {
+    bool achada = false;
+    bool aberta = false;
+    bool demais = false;
+    std::vector<float> valores;
 };
+
+std::vector<Entrada> leEntradas(LeituraTexto& leitura, std::span<const ChaveParametro> chaves) {
+    std::vector<Entrada> entradas(chaves.size());
+    std::size_t pendentes = chaves.size();  // keys not found yet, or still reading values
+    while (pendentes > 0) {
+        const std::optional<std::string> token = leitura.mLePalavra(MAX_TOKEN);
+        if (!token) break;
+        for (std::size_t k = 0; k < chaves.size(); ++k) {
+            Entrada& entrada = entradas[k];
+            if (entrada.aberta) {
+                if ((*token)[0] == ';') {
+                    entrada.aberta = false;
+                } else if (entrada.valores.size() == chaves[k].capacidade) {
+                    entrada.demais = true;
+                    entrada.aberta = false;
+                } else {
+                    entrada.valores.push_back(valorDoToken(*token));
+                }
+                if (!entrada.aberta) --pendentes;
+            } else if (!entrada.achada && *token == chaves[k].nome) {
+                entrada.achada = entrada.aberta = true;
+            }
+        }
+    }
+    return entradas;
+}
+
+// Stores an entry's values and answers how the key was read.
+ResultadoParametro guarda(const Entrada& entrada, float* destino) {
+    if (!entrada.achada) return ResultadoParametro::CHAVE_FALTANDO;
+    std::copy(entrada.valores.begin(), entrada.valores.end(), destino);
+    return entrada.demais ? ResultadoParametro::DADOS_DEMAIS : ResultadoParametro::LIDO;
+}
+
+// The boxes of a key that failed; true when it was read.
+bool avisa(ResultadoParametro resultado, const std::string& chave) {
+    switch (resultado) {
+    case ResultadoParametro::LIDO:
+        return true;
+    case ResultadoParametro::CHAVE_FALTANDO:
+        mostraAviso(chave);
+        return false;
+    case ResultadoParametro::DADOS_DEMAIS:
+        mostraAviso("BUG - muitos dados no campo");
+        mostraAviso(chave);
+        return false;
+    }
+    return false;
+}
+
+// The file as a reading, or the box that says it is missing.
+std::unique_ptr<std::istream> abreValores(const std::string& arquivo) {
+    auto entrada = abreArquivoTexto(arquivo);
+    if (!entrada) mostraAviso("Arquivo com parametros não encontrado");
+    return entrada;
+}
 
 }  // namespace
 
@@ -87,43 +139,30 @@ const std::array<ChaveParametro, NUM_CHAVES>& chavesParametros() {
 
 ResultadoParametro interpretaParametro(std::string_view texto, std::string_view chave,
                                        std::size_t capacidade, float* destino) {
-    Tokens tokens(texto);
-    std::string_view token;
-    bool achou = false;
-    while (!achou && tokens.mProximo(token)) achou = token.substr(0, MAX_TOKEN) == chave;
-    if (!achou) return ResultadoParametro::CHAVE_FALTANDO;
-
-    std::size_t quantos = 0;
-    while (tokens.mProximo(token) && token.front() != ';') {
-        if (++quantos > capacidade) return ResultadoParametro::DADOS_DEMAIS;
-        destino[quantos - 1] = valorDoToken(token);
-    }
-    return ResultadoParametro::LIDO;
+    LeituraTexto leitura(texto);
+    const std::string nome(chave);
+    const ChaveParametro uma{nome.c_str(), capacidade, destino};
+    return guarda(leEntradas(leitura, {&uma, 1}).front(), destino);
 }
 
 bool mLeParametro(const std::string& chave, std::size_t capacidade, float* destino,
                   const std::string& arquivo) {
-    const auto texto = leArquivoTexto(arquivo);
-    if (!texto) {
-        mostraAviso("Arquivo com parametros não encontrado");
-        return false;
-    }
-    switch (interpretaParametro(*texto, chave, capacidade, destino)) {
-    case ResultadoParametro::LIDO:
-        return true;
-    case ResultadoParametro::CHAVE_FALTANDO:
-        mostraAviso(chave);
-        return false;
-    case ResultadoParametro::DADOS_DEMAIS:
-        mostraAviso("BUG - muitos dados no campo");
-        mostraAviso(chave);
-        return false;
-    }
-    return false;
+    const auto entrada = abreValores(arquivo);
+    if (!entrada) return false;
+    LeituraTexto leitura(*entrada);
+    const ChaveParametro uma{chave.c_str(), capacidade, destino};
+    return avisa(guarda(leEntradas(leitura, {&uma, 1}).front(), destino), chave);
 }
 
 bool leParametros(const std::string& arquivo) {
-    for (const ChaveParametro& chave : chavesParametros())
-        if (!mLeParametro(chave.nome, chave.capacidade, chave.destino, arquivo)) return false;
+    const auto entrada = abreValores(arquivo);
+    if (!entrada) return false;
+    LeituraTexto leitura(*entrada);
+    const auto& chaves = chavesParametros();
+    const std::vector<Entrada> entradas = leEntradas(leitura, chaves);
+    // As key after key would: the keys before a failing one keep what they
+    // read, and those after it are not touched.
+    for (std::size_t k = 0; k < chaves.size(); ++k)
+        if (!avisa(guarda(entradas[k], chaves[k].destino), chaves[k].nome)) return false;
     return true;
 }

@@ -11,7 +11,8 @@
 
 namespace {
 
-bool ehBranco(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+// White space as the "C" locale has it, whatever the program's locale.
+bool ehBranco(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool ehDigito(char c) { return c >= '0' && c <= '9'; }
 bool ehHexa(char c) { return ehDigito(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
@@ -86,46 +87,75 @@ double numeroComoStrtod(std::string_view texto) {
     return sinal * valor;
 }
 
-std::optional<std::string> leArquivoTexto(const std::string& nome) {
+std::unique_ptr<std::istream> abreArquivoTexto(const std::string& nome) {
     std::error_code erro;
-    if (nome.empty() || std::filesystem::is_directory(nome, erro)) return std::nullopt;
-    std::ifstream arquivo(nome);
+    if (nome.empty() || std::filesystem::is_directory(nome, erro)) return nullptr;
+    auto arquivo = std::make_unique<std::ifstream>(nome);
+    if (!*arquivo) return nullptr;
+    return arquivo;
+}
+
+std::optional<std::string> leArquivoTexto(const std::string& nome) {
+    const auto arquivo = abreArquivoTexto(nome);
     if (!arquivo) return std::nullopt;
     std::ostringstream conteudo;
-    conteudo << arquivo.rdbuf();
+    conteudo << arquivo->rdbuf();
     return conteudo.str();
 }
 
+namespace {
+// A text in memory as a stream buffer, without a copy.
+class BufferDeTexto : public std::streambuf {
+public:
+    explicit BufferDeTexto(std::string_view texto) {
+        char* inicio = const_cast<char*>(texto.data());
+        setg(inicio, inicio, inicio + texto.size());
+    }
+};
+}  // namespace
+
+LeituraTexto::LeituraTexto(std::string_view texto)
+    : memoria(std::make_unique<BufferDeTexto>(texto)), entrada(memoriaComoFluxo) {
+    memoriaComoFluxo.rdbuf(memoria.get());
+}
+
+LeituraTexto::~LeituraTexto() = default;
+
 void LeituraTexto::mPulaBrancos() {
-    while (!resto.empty() && ehBranco(resto.front())) resto.remove_prefix(1);
+    std::streambuf& fonte = *entrada.rdbuf();
+    for (int c = fonte.sgetc(); c != EOF && ehBranco(static_cast<char>(c)); c = fonte.snextc()) {
+    }
 }
 
 std::optional<int32_t> LeituraTexto::mLeInteiro() {
+    if (!entrada.rdbuf()) return std::nullopt;
     mPulaBrancos();
-    std::size_t fim = 0;
-    const bool negativo = !resto.empty() && resto[0] == '-';
-    if (!resto.empty() && (resto[0] == '+' || resto[0] == '-')) ++fim;
-    const std::size_t inicioDigitos = fim;
-    while (fim < resto.size() && ehDigito(resto[fim])) ++fim;
-    if (fim == inicioDigitos) return std::nullopt;
+    std::streambuf& fonte = *entrada.rdbuf();
+    int c = fonte.sgetc();
+    const bool negativo = c == '-';
+    if (c == '+' || c == '-') c = fonte.snextc();
+    if (c == EOF || !ehDigito(static_cast<char>(c))) return std::nullopt;
 
     // Accumulate until the value is past the range; more digits change nothing.
     constexpr int64_t ALEM = int64_t{std::numeric_limits<int32_t>::max()} + 1;
     int64_t valor = 0;
-    for (std::size_t i = inicioDigitos; i < fim && valor <= ALEM; ++i)
-        valor = valor * 10 + (resto[i] - '0');
-    resto.remove_prefix(fim);
+    for (; c != EOF && ehDigito(static_cast<char>(c)); c = fonte.snextc())
+        if (valor <= ALEM) valor = valor * 10 + (c - '0');
 
     if (negativo) return static_cast<int32_t>(-std::min(valor, ALEM));
     return static_cast<int32_t>(std::min(valor, ALEM - 1));
 }
 
 std::optional<std::string> LeituraTexto::mLePalavra(std::size_t maxCaracteres) {
+    if (!entrada.rdbuf()) return std::nullopt;
     mPulaBrancos();
-    std::size_t fim = 0;
-    while (fim < resto.size() && !ehBranco(resto[fim])) ++fim;
-    if (fim == 0) return std::nullopt;
-    std::string palavra(resto.substr(0, std::min(fim, maxCaracteres)));
-    resto.remove_prefix(fim);
+    std::streambuf& fonte = *entrada.rdbuf();
+    std::string palavra;
+    bool achou = false;
+    for (int c = fonte.sgetc(); c != EOF && !ehBranco(static_cast<char>(c)); c = fonte.snextc()) {
+        achou = true;
+        if (palavra.size() < maxCaracteres) palavra += static_cast<char>(c);
+    }
+    if (!achou) return std::nullopt;
     return palavra;
 }

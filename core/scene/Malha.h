@@ -5,7 +5,9 @@
 #include "core/scene/Matematica3D.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,7 +37,18 @@ struct Malha {
     bool mVazia() const { return triangulos.empty(); }
 };
 
-// Reads a .x file (text or binary) into a mesh, all its frames and meshes
+// The largest model file read, in bytes.
+inline constexpr std::size_t MAX_ARQUIVO_MODELO = 16 * 1024 * 1024;
+
+// Reads a text .x file into a mesh, all its frames and meshes
 // joined, in the file's own left-handed coordinates. Answers false, with the
-// mesh left empty, when the file cannot be read or holds no triangle.
+// mesh left empty, when the file cannot be read, is larger than
+// MAX_ARQUIVO_MODELO, or does not make a sound mesh (interpretaMalhaX).
 bool carregaMalhaX(const std::string& arquivo, Malha& malha);
+
+// The same from the file's bytes. Only text .x files are read, and only
+// when their structure holds together (estruturaXValida), so that the
+// importer never meets an absurd count or index; what it reads is checked
+// again before it is transformed, and a mesh with no triangle or a vertex
+// that is not a finite point is refused.
+bool interpretaMalhaX(std::span<const uint8_t> bytes, Malha& malha);

@@ -99,3 +99,13 @@ TEST_F(ArquivoConfiguracao, GravarSemPoderAbrirMostraDuasMensagens) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InterpretaConfiguracaoHostil, PalavraDeDezMilhoesFicaCom299) {
+    Configuracao cfg;
+    interpretaConfiguracao("130 70 " + std::string(10'000'000, 'f'), cfg);
+    EXPECT_EQ(cfg.faseSugerida, std::string(299, 'f'));
+}
+
+}  // namespace

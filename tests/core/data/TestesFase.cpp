@@ -102,3 +102,15 @@ TEST_F(ArquivoFase, NomeVazioOuDiretorioNaoSaoArquivos) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InterpretaFaseHostil, NumeroSemFimEhGrampeadoENulosNaoSaoNumeros) {
+    TabelaFase tabela;
+    interpretaFase(std::string(10'000'000, '9') + " 3", tabela);
+    EXPECT_EQ(tabela[99], (EventoFase{2147483647u, 3})) << "after the fillers";
+    interpretaFase(std::string(1'000'000, '\0'), tabela);
+    EXPECT_EQ(tabela[0], EventoFase{}) << "the filler";
+}
+
+}  // namespace

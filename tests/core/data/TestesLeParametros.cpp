@@ -229,3 +229,46 @@ TEST(NumeroComoStrtod, CasosDoValoresTxt) {
 }
 
 }  // namespace
+
+namespace {
+
+class ArquivoHostil : public ArquivoParametros {};
+
+TEST_F(ArquivoHostil, ChaveNoMeioDosValoresDeOutraVale) {
+    // One pass reads every key as a search from the beginning would: a key's
+    // name among another key's values starts its own entry there.
+    float a[3] = {9, 9, 9}, b[3] = {9, 9, 9};
+    EXPECT_EQ(interpretaParametro("A 1 B 2 ;", "A", 3, a), ResultadoParametro::LIDO);
+    EXPECT_EQ(interpretaParametro("A 1 B 2 ;", "B", 3, b), ResultadoParametro::LIDO);
+    EXPECT_EQ(std::vector<float>(a, a + 3), (std::vector<float>{1, 0, 2}));
+    EXPECT_EQ(std::vector<float>(b, b + 3), (std::vector<float>{2, 9, 9}));
+}
+
+TEST_F(ArquivoHostil, NulosELinhaSemFimSaoChavesFaltando) {
+    for (const std::string& conteudo : {std::string(4'000'000, '\0'), std::string(10'000'000, '7')}) {
+        plataforma.caixas.clear();
+        diretorio.mEscreve("dp/valores.txt", conteudo);
+        EXPECT_FALSE(leParametros());
+        EXPECT_EQ(plataforma.mTextos(), std::vector<std::string>{"CONFIG_TAXAS_DRAGA_LEITO"});
+    }
+}
+
+TEST_F(ArquivoHostil, ArquivoCompletoSeguidoDeMuitoLixoEhLido) {
+    diretorio.mEscreve("dp/valores.txt", completo() + std::string(10'000'000, 'x'));
+    EXPECT_TRUE(leParametros());
+    EXPECT_EQ(gNumIniAlga[0], 1.0f);
+}
+
+TEST_F(ArquivoHostil, ErroNoMeioDeixaAsChavesDeAntesLidasEAsDepoisIntocadas) {
+    std::string texto = completo();
+    texto.replace(texto.find("NUM_INI_GORDO 1 ;"), 17, "NUM_INI_GORDO 1 2 ;");
+    gCriarLago[0] = 5;
+    diretorio.mEscreve("dp/valores.txt", texto);
+    EXPECT_FALSE(leParametros());
+    EXPECT_EQ(plataforma.mTextos(), (std::vector<std::string>{"BUG - muitos dados no campo", "NUM_INI_GORDO"}));
+    EXPECT_EQ(gNumFerramentas[PESCADOR][0], 1.0f) << "read before";
+    EXPECT_EQ(gNumIniGordo[0], 1.0f) << "its first value is stored";
+    EXPECT_EQ(gCriarLago[0], 5.0f) << "after it: untouched";
+}
+
+}  // namespace
