@@ -4,6 +4,7 @@
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
 #include "tests/comum/PlataformaRoteiro.h"
+#include "tests/view/LagoCheio.h"
 #include "view/RenderizadorGL.h"
 
 #include <QColor>
@@ -144,6 +145,45 @@ TEST_F(Renderizador, FundoFaltandoAvisaComONome) {
     EXPECT_FALSE(cena->mCarregaFundo("dp/FUNDOCEN.bmp"));
     EXPECT_EQ(plataforma.mTextos(),
               std::vector<std::string>{"Arquivo 'dp/FUNDOCEN.bmp' não encontrado."});
+}
+
+}  // namespace
+
+namespace {
+
+// The busy lake drawn now against the picture it made when it was recorded:
+// a faster renderer must draw the same lake. Set QELP_GRAVA_REFERENCIA to
+// record the picture anew (only when the picture is meant to change).
+TEST(LagoCheioNaTela, MesmoQuadroQueAReferencia) {
+    PlataformaRoteiro plataforma;
+    RenderizadorGL* renderizador = nullptr;
+    const auto cena = lagoCheio(&renderizador);
+    ASSERT_TRUE(cena) << "no OpenGL 3.3 context or no models";
+    cena->mDesenha(false);
+    const QImage quadro = renderizador->mQuadro().convertToFormat(QImage::Format_RGB32);
+    cena->mLiberaCena();
+    const QString arquivo = QELP_DIR_REFERENCIA "/lago-cheio.png";
+    if (qEnvironmentVariableIsSet("QELP_GRAVA_REFERENCIA")) {
+        ASSERT_TRUE(quadro.save(arquivo));
+        GTEST_SKIP() << "recorded " << arquivo.toStdString();
+    }
+    const QImage referencia = QImage(arquivo).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(quadro.size(), referencia.size());
+
+    // Edges may fall a pixel apart between renderers; the picture may not.
+    int64_t soma = 0;
+    int diferentes = 0;
+    for (int y = 0; y < quadro.height(); ++y)
+        for (int x = 0; x < quadro.width(); ++x) {
+            const QColor a = quadro.pixelColor(x, y), b = referencia.pixelColor(x, y);
+            const int d = std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                          std::abs(a.blue() - b.blue());
+            soma += d;
+            diferentes += d > 48;
+        }
+    const double pixels = static_cast<double>(quadro.width()) * quadro.height();
+    EXPECT_LT(static_cast<double>(soma) / pixels, 1.0) << "mean difference per pixel";
+    EXPECT_LT(diferentes / pixels, 0.005) << "share of pixels that differ clearly";
 }
 
 }  // namespace
