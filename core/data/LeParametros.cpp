@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <span>
+#include <unordered_map>
 #include <vector>
 #include <cmath>
 #include <limits>
@@ -38,26 +39,37 @@ struct Entrada {
 
 std::vector<Entrada> leEntradas(LeituraTexto& leitura, std::span<const ChaveParametro> chaves) {
     std::vector<Entrada> entradas(chaves.size());
+    std::unordered_map<std::string_view, std::vector<std::size_t>> porNome;
+    for (std::size_t k = 0; k < chaves.size(); ++k) porNome[chaves[k].nome].push_back(k);
+    std::vector<std::size_t> abertas;       // entries reading values now
     std::size_t pendentes = chaves.size();  // keys not found yet, or still reading values
     while (pendentes > 0) {
         const std::optional<std::string> token = leitura.mLePalavra(MAX_TOKEN);
         if (!token) break;
-        for (std::size_t k = 0; k < chaves.size(); ++k) {
+        for (std::size_t a = 0; a < abertas.size();) {
+            const std::size_t k = abertas[a];
             Entrada& entrada = entradas[k];
+            if ((*token)[0] == ';') {
+                entrada.aberta = false;
+            } else if (entrada.valores.size() == chaves[k].capacidade) {
+                entrada.demais = true;
+                entrada.aberta = false;
+            } else {
+                entrada.valores.push_back(valorDoToken(*token));
+            }
             if (entrada.aberta) {
-                if ((*token)[0] == ';') {
-                    entrada.aberta = false;
-                } else if (entrada.valores.size() == chaves[k].capacidade) {
-                    entrada.demais = true;
-                    entrada.aberta = false;
-                } else {
-                    entrada.valores.push_back(valorDoToken(*token));
-                }
-                if (!entrada.aberta) --pendentes;
-            } else if (!entrada.achada && *token == chaves[k].nome) {
-                entrada.achada = entrada.aberta = true;
+                ++a;
+            } else {
+                abertas.erase(abertas.begin() + static_cast<std::ptrdiff_t>(a));
+                --pendentes;
             }
         }
+        if (const auto chave = porNome.find(*token); chave != porNome.end())
+            for (const std::size_t k : chave->second)
+                if (!entradas[k].achada) {
+                    entradas[k].achada = entradas[k].aberta = true;
+                    abertas.push_back(k);
+                }
     }
     return entradas;
 }
@@ -137,12 +149,21 @@ const std::array<ChaveParametro, NUM_CHAVES>& chavesParametros() {
     return CHAVES;
 }
 
+std::vector<ResultadoParametro> interpretaParametros(std::string_view texto,
+                                                     std::span<const ChaveParametro> chaves) {
+    LeituraTexto leitura(texto);
+    const std::vector<Entrada> entradas = leEntradas(leitura, chaves);
+    std::vector<ResultadoParametro> resultados;
+    for (std::size_t k = 0; k < chaves.size(); ++k)
+        resultados.push_back(guarda(entradas[k], chaves[k].destino));
+    return resultados;
+}
+
 ResultadoParametro interpretaParametro(std::string_view texto, std::string_view chave,
                                        std::size_t capacidade, float* destino) {
-    LeituraTexto leitura(texto);
     const std::string nome(chave);
     const ChaveParametro uma{nome.c_str(), capacidade, destino};
-    return guarda(leEntradas(leitura, {&uma, 1}).front(), destino);
+    return interpretaParametros(texto, {&uma, 1}).front();
 }
 
 bool mLeParametro(const std::string& chave, std::size_t capacidade, float* destino,

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr const char* ARQUIVO_VALORES = "./dp/valores.txt";
 inline constexpr std::size_t MAX_TOKEN = 299;  // characters of a token that count
@@ -29,6 +31,12 @@ enum class ResultadoParametro { LIDO, CHAVE_FALTANDO, DADOS_DEMAIS };
 // token longer than 299 characters only the first 299 count.
 ResultadoParametro interpretaParametro(std::string_view texto, std::string_view chave,
                                        std::size_t capacidade, float* destino);
+
+// Reads the entries of several keys from a text in one pass, exactly as a
+// separate read of each key would, into their arrays; answers each key's
+// result, in the keys' order.
+std::vector<ResultadoParametro> interpretaParametros(std::string_view texto,
+                                                     std::span<const ChaveParametro> chaves);
 
 // Reads one key from the parameters file (the game's dp/valores.txt).
 // Shows "Arquivo com parametros não encontrado", or the key when it is
