@@ -11,10 +11,11 @@ std::array<std::array<Alteracao, NUM_FERRAMENTAS>, NUM_PERSONAGENS> gAlteraFerra
 
 int32_t parametroInteiro(float valor) {
     if (std::isnan(valor)) return 0;
-    constexpr double MENOR = std::numeric_limits<int32_t>::min();
-    constexpr double MAIOR = std::numeric_limits<int32_t>::max();
-    const double truncado = std::trunc(static_cast<double>(valor));
-    if (truncado <= MENOR) return std::numeric_limits<int32_t>::min();
-    if (truncado >= MAIOR) return std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(truncado);
+    // The floats next to the ends of the range are -2^31 and 2^31 - 128 and
+    // 2^31: every float strictly between the first and the last truncates
+    // into the range, and the conversion truncates toward zero.
+    constexpr float MENOR = -2147483648.0f, ALEM = 2147483648.0f;
+    if (valor <= MENOR) return std::numeric_limits<int32_t>::min();
+    if (valor >= ALEM) return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(valor);
 }

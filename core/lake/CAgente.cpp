@@ -1,10 +1,14 @@
 #include "core/lake/CAgente.h"
 
-uint32_t CAgente::mEnvia(uint32_t numero, ArgumentoMensagem a, ArgumentoMensagem b) {
-    if (numero >= NUM_SLOTS_AGENTE || !slots[numero]) return 0;
-
+uint32_t CAgente::mEntrega(uint32_t numero, ArgumentoMensagem a, ArgumentoMensagem b) {
     ++profundidade;
     const uint32_t resposta = slots[numero]->mTrata(a, b);
+    if (reinicioPendente || trocaPendente) mAtendePedidos();
+    if (--profundidade == 0 && !descartados.empty()) descartados.clear();
+    return resposta;
+}
+
+void CAgente::mAtendePedidos() {
     if (reinicioPendente) {
         mMonta(gabaritoPendente, tabela, cena, aleatorio);
         reinicioPendente = 0;
@@ -13,8 +17,6 @@ uint32_t CAgente::mEnvia(uint32_t numero, ArgumentoMensagem a, ArgumentoMensagem
         mCriaComportamento(trocaSlot, trocaTipo, trocaParametro);
         trocaPendente = 0;
     }
-    if (--profundidade == 0) descartados.clear();
-    return resposta;
 }
 
 void CAgente::mCriaComportamento(int32_t slot, int32_t tipo, int32_t parametro) {

@@ -25,7 +25,12 @@ public:
 
     // Delivers a message to the behaviour in slot numero and answers its
     // answer, or 0 when the slot is empty.
-    uint32_t mEnvia(uint32_t numero, ArgumentoMensagem a, ArgumentoMensagem b);
+    uint32_t mEnvia(uint32_t numero, ArgumentoMensagem a, ArgumentoMensagem b) {
+        if (numero >= NUM_SLOTS_AGENTE || !slots[numero]) return 0;
+        // With no change pending there is nothing to do after such a behaviour.
+        if (slots[numero]->soResponde && !reinicioPendente && !trocaPendente) return 1;
+        return mEntrega(numero, a, b);
+    }
 
     // Replaces the behaviour in a slot; a kind that does not exist leaves
     // the slot empty.
@@ -60,6 +65,12 @@ public:
     std::array<std::unique_ptr<CComportamento>, NUM_SLOTS_AGENTE> slots;
 
 private:
+    // The delivery to the behaviour in a slot that holds one, and the
+    // requests it made.
+    uint32_t mEntrega(uint32_t numero, ArgumentoMensagem a, ArgumentoMensagem b);
+    // The rebuild, then the change of slot, that the handler asked for.
+    [[gnu::cold]] void mAtendePedidos();
+
     // A behaviour taken out of its slot while a delivery runs may still be
     // running: it is kept until the outermost delivery to this agent ends.
     void mDescarta(std::unique_ptr<CComportamento> comportamento);

@@ -53,6 +53,9 @@ public:
     int32_t slot = 0;
     int32_t tipo = 0;
     int32_t parametro = 0;
+    // Set by a behaviour whose handling only answers 1, so that a delivery
+    // may skip the call.
+    bool soResponde = false;
 };
 
 // A new behaviour of the kind, or none for a kind that does not exist.

@@ -7,6 +7,7 @@
 // Kind 0: ignores the message and answers 1.
 class ComportamentoNulo : public CComportamento {
 public:
+    ComportamentoNulo() { soResponde = true; }
     uint32_t mTrata(ArgumentoMensagem a, ArgumentoMensagem b) override;
 };
 

@@ -4,6 +4,7 @@
 #include "core/lake/Mensagens.h"
 #include "core/platform/Plataforma.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -15,6 +16,23 @@ bool dentro(float valor, float minimo, float maximo) { return minimo <= valor &&
 // One axis of the touch test: an end of a lies inside b, ends included.
 bool pontaDentro(float aMin, float aMax, float bMin, float bMax) {
     return dentro(aMin, bMin, bMax) || dentro(aMax, bMin, bMax);
+}
+
+// Whether the ray passes near enough to an instance to touch its model:
+// within the model's radius, stretched by the frame's largest scale, of its
+// origin. Only instances it may touch are tested triangle by triangle.
+bool raioPodeTocar(Vetor3 origem, Vetor3 direcao, const Quadro& quadro, float raio) {
+    float escala = 0;
+    for (int c = 0; c < 3; ++c) {
+        const Vetor3 coluna = quadro.orientacao * Vetor3{c == 0 ? 1.0f : 0.0f, c == 1 ? 1.0f : 0.0f,
+                                                         c == 2 ? 1.0f : 0.0f};
+        escala = std::max(escala, comprimento(coluna));
+    }
+    const float alcance = raio * escala * 1.001f + 1e-3f;  // a margin for rounding
+    const Vetor3 paraCentro = quadro.posicao - origem;
+    const float t = produtoEscalar(paraCentro, direcao) / produtoEscalar(direcao, direcao);
+    const Vetor3 maisPerto = origem + direcao * t - quadro.posicao;
+    return produtoEscalar(maisPerto, maisPerto) <= alcance * alcance;
 }
 
 // Distance along the ray to the triangle (a, b, c), either side, or nothing.
@@ -80,6 +98,7 @@ void CCena3D::mLiberaCena() {
     margens = MargensLago{};
     modelos.fill(Malha{});
     for (auto& grupo : grupos) grupo.fill(Instancia{});
+    slotsMudaram = true;
     temporarias.fill(Temporaria{});
     ambientes.fill(Luz{});
     direcionais.fill(Luz{});
@@ -195,6 +214,7 @@ int CCena3D::mCriaQuadro(int g) {
         if (slot.ocupada) continue;
         slot = Instancia{};
         slot.ocupada = true;
+        slotsMudaram = true;
         return i;
     }
     return -1;
@@ -216,7 +236,10 @@ int CCena3D::mCriaInstancia(int g, int m, Vetor3 posicao, Vetor3 velocidade, Vet
 }
 
 void CCena3D::mRemoveInstancia(int g, int i) {
-    if (Instancia* slot = mSlot(g, i)) *slot = Instancia{};
+    if (Instancia* slot = mSlot(g, i)) {
+        *slot = Instancia{};
+        slotsMudaram = true;
+    }
 }
 
 void CCena3D::mDefineVelocidade(int g, int i, Vetor3 velocidade) {
@@ -228,7 +251,9 @@ Vetor3 CCena3D::mLeVelocidade(int g, int i) const { return mInstancia(g, i).quad
 
 void CCena3D::mDefinePosicao(int g, int i, Vetor3 posicao) {
     Instancia* slot = mSlot(g, i);
-    if (slot && slot->ocupada) slot->quadro.posicao = posicao;
+    if (!slot || !slot->ocupada) return;
+    slot->quadro.posicao = posicao;
+    slotsMudaram = true;
 }
 
 Vetor3 CCena3D::mLePosicao(int g, int i) const { return mInstancia(g, i).quadro.posicao; }
@@ -242,6 +267,7 @@ void CCena3D::mGira(int g, int i, Vetor3 eixo, float angulo) {
     quadro.eixoRotacao = eixo;
     quadro.velocidadeRotacao = angulo;
     quadro.mAvanca();
+    slotsMudaram = true;
     quadro.eixoRotacao = eixoAntes;
     quadro.velocidadeRotacao = rotacaoAntes;
 }
@@ -295,26 +321,57 @@ void CCena3D::mVerificaBordas(int g) {
 
 void CCena3D::mVerificaColisoes(int g, bool testaZ) {
     if (g < 0 || g >= NUM_GRUPOS) return;
-    auto agenteDe = [this, g](int i) { return mSlot(g, i)->agente; };
-    for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
-        for (int j = i + 1; j < NUM_SLOTS_GRUPO; ++j) {
-            const Instancia& a = *mSlot(g, i);
-            const Instancia& b = *mSlot(g, j);
-            if (!a.ocupada || !a.agente || !b.ocupada || !b.agente) continue;
-            const Vetor3 pa = a.quadro.posicao, pb = b.quadro.posicao;
-            const Caixa ca{a.caixa.minimo + pa, a.caixa.maximo + pa};
-            const Caixa cb{b.caixa.minimo + pb, b.caixa.maximo + pb};
-            const bool toca =
-                pontaDentro(ca.minimo.x, ca.maximo.x, cb.minimo.x, cb.maximo.x) &&
-                pontaDentro(ca.minimo.y, ca.maximo.y, cb.minimo.y, cb.maximo.y) &&
-                (!testaZ || pontaDentro(ca.minimo.z, ca.maximo.z, cb.minimo.z, cb.maximo.z));
+    // The boxes in group coordinates of the slots that hold an agent's
+    // instance, and which of them meet, taken again whenever a touch message
+    // changes the slots (it may kill, give birth or move).
+    Vizinhanca& caixas = vizinhancas[static_cast<std::size_t>(g)];
+    const auto levanta = [&] {
+        caixas.mLimpa();
+        for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
+            const Instancia& slot = *mSlot(g, i);
+            if (!slot.ocupada || !slot.agente) continue;
+            const Vetor3 p = slot.quadro.posicao;
+            caixas.mPoe(i, {slot.caixa.minimo + p, slot.caixa.maximo + p});
+        }
+        caixas.mAtualiza();
+        slotsMudaram = false;
+    };
+
+    levanta();
+    // The pairs (i, j), i < j, in slot order, as the slots stand when each is
+    // tested.
+    int i = caixas.mProximaPresente(0);
+    int desde = i + 1;
+    while (i >= 0) {
+        bool mudou = false;
+        for (int j = caixas.mProximaVizinha(i, desde); j >= 0 && !mudou; j = caixas.mProximaVizinha(i, j + 1)) {
+            const Caixa& a = caixas.mCaixa(i);
+            const Caixa& b = caixas.mCaixa(j);
+            const bool toca = pontaDentro(a.minimo.x, a.maximo.x, b.minimo.x, b.maximo.x) &&
+                              pontaDentro(a.minimo.y, a.maximo.y, b.minimo.y, b.maximo.y) &&
+                              (!testaZ || pontaDentro(a.minimo.z, a.maximo.z, b.minimo.z, b.maximo.z));
             if (!toca) continue;
-            if (CAgente* receptor = agenteDe(i))
+            if (CAgente* receptor = mSlot(g, i)->agente)
                 receptor->mEnvia(MSG_TOQUE, static_cast<ArgumentoMensagem>(i),
-                                 comoArgumento(agenteDe(j)));
-            if (CAgente* receptor = agenteDe(j))
+                                 comoArgumento(mSlot(g, j)->agente));
+            if (CAgente* receptor = mSlot(g, j)->agente)
                 receptor->mEnvia(MSG_TOQUE, static_cast<ArgumentoMensagem>(j),
-                                 comoArgumento(agenteDe(i)));
+                                 comoArgumento(mSlot(g, i)->agente));
+            if (!slotsMudaram) continue;
+            // Carry on after (i, j) with the slots as they are now: i with
+            // the slots after j, or, when i is gone, the next slot.
+            mudou = true;
+            levanta();
+            if (caixas.mProximaPresente(i) == i) {
+                desde = j + 1;
+            } else {
+                i = caixas.mProximaPresente(i);
+                desde = i + 1;
+            }
+        }
+        if (!mudou) {
+            i = caixas.mProximaPresente(i + 1);
+            desde = i + 1;
         }
     }
 }
@@ -380,6 +437,7 @@ std::optional<Escolha> CCena3D::mEscolhe(int x, int y) const {
             const Instancia& slot = *mSlot(g, i);
             if (!slot.ocupada || slot.modelo < 0) continue;
             const Malha& malha = modelos[static_cast<std::size_t>(slot.modelo)];
+            if (!raioPodeTocar(origem, direcao, slot.quadro, malha.raio)) continue;
             for (const Triangulo& t : malha.triangulos) {
                 const auto distancia = cruzaTriangulo(
                     origem, direcao, slot.quadro.mTransforma(malha.vertices[t.vertices[0]]),

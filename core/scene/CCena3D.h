@@ -10,6 +10,7 @@
 #include "core/scene/Dispositivo3D.h"
 #include "core/scene/Malha.h"
 #include "core/scene/Matematica3D.h"
+#include "core/scene/Vizinhanca.h"
 
 #include <array>
 #include <cstdint>
@@ -21,6 +22,7 @@ class CAgente;
 
 inline constexpr int NUM_GRUPOS = 4;          // 0 beings, 1 polluters, 2 lights and sign, 3 drops
 inline constexpr int NUM_SLOTS_GRUPO = 75;
+static_assert(Vizinhanca::LUGARES == NUM_SLOTS_GRUPO);
 inline constexpr int NUM_MODELOS = 17;
 inline constexpr int NUM_TEMPORARIAS = 75;
 
@@ -208,4 +210,11 @@ private:
     std::array<Luz, NUM_LUZES_AMBIENTE> ambientes;
     std::array<Luz, NUM_SLOTS_GRUPO> direcionais;  // in the order they were made
     std::array<bool, NUM_QUADROS_TOPO> zbuffer{true, true, true, true, true};
+    // Set when a slot is taken or freed or an instance is put in a new place:
+    // a touch may kill, give birth or move, and the touch check then works
+    // out its boxes again.
+    bool slotsMudaram = false;
+    // Per group, which instances may touch, with the order of their boxes
+    // kept from one touch check to the next.
+    std::array<Vizinhanca, NUM_GRUPOS> vizinhancas;
 };

@@ -155,5 +155,6 @@ bool interpretaMalhaX(std::span<const uint8_t> bytes, Malha& malha) {
     }
     if (malha.triangulos.empty()) return recusa(malha);
     malha.caixa = caixaDe(malha.vertices);
+    for (const Vetor3& v : malha.vertices) malha.raio = std::max(malha.raio, comprimento(v));
     return true;
 }

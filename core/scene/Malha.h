@@ -33,6 +33,7 @@ struct Malha {
     std::vector<Triangulo> triangulos;
     std::vector<Material> materiais;
     Caixa caixa;
+    float raio = 0;  // the largest distance of a vertex from the model's origin
 
     bool mVazia() const { return triangulos.empty(); }
 };

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 
 struct Vetor3 {
     float x = 0, y = 0, z = 0;
@@ -65,10 +66,29 @@ struct Quadro {
     float velocidadeRotacao = 0;  // radians per time unit
 
     void mAvanca() {
-        orientacao = Matriz3::rotacao(eixoRotacao, velocidadeRotacao) * orientacao;
+        // No turn is the identity, which leaves the orientation as it is.
+        if (velocidadeRotacao != 0.0f)
+            if (const Matriz3* giro = mGiro()) orientacao = *giro * orientacao;
         posicao = posicao + velocidade;
     }
 
     // A point of the instance's model in group coordinates.
     Vetor3 mTransforma(Vetor3 pontoModelo) const { return orientacao * pontoModelo + posicao; }
+
+private:
+    // The turn of one time unit, or none when it is the identity; worked out
+    // again only when the axis or the speed changed, to the bit.
+    const Matriz3* mGiro() {
+        const std::array<float, 4> chave{eixoRotacao.x, eixoRotacao.y, eixoRotacao.z, velocidadeRotacao};
+        if (std::memcmp(chave.data(), chaveDoGiro.data(), sizeof chave) != 0) {
+            giro = Matriz3::rotacao(eixoRotacao, velocidadeRotacao);
+            giroNulo = comprimento(eixoRotacao) == 0.0f || velocidadeRotacao == 0.0f;
+            chaveDoGiro = chave;
+        }
+        return giroNulo ? nullptr : &giro;
+    }
+    Matriz3 giro;
+    bool giroNulo = true;
+    std::array<float, 4> chaveDoGiro{0, 0, 0, 0};  // the identity's
 };
+

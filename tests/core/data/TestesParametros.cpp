@@ -20,6 +20,11 @@ TEST(ParametroInteiro, ValoresForaDaFaixaSaturam) {
     EXPECT_EQ(parametroInteiro(-1e10f), INT_MIN);
     EXPECT_EQ(parametroInteiro(std::numeric_limits<float>::infinity()), INT_MAX);
     EXPECT_EQ(parametroInteiro(std::nanf("")), 0);
+    // The floats at the ends of the range.
+    EXPECT_EQ(parametroInteiro(2147483520.0f), 2147483520);
+    EXPECT_EQ(parametroInteiro(2147483648.0f), INT_MAX);
+    EXPECT_EQ(parametroInteiro(-2147483520.0f), -2147483520);
+    EXPECT_EQ(parametroInteiro(-2147483648.0f), INT_MIN);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <numbers>
 #include <vector>
@@ -300,6 +302,63 @@ TEST_F(Cena, ToqueDeQuemSumiuChegaSemParceiro) {
     cena->mVerificaColisoes(GRUPO_SERES, false);
     ASSERT_EQ(recebidas[1].size(), 1u);
     EXPECT_EQ(recebidas[1][0].b, 0u);
+}
+
+// A crowded group, moved at random between checks: the touches come in the
+// order of the pairs of slots, (0, 1), (0, 2) … (1, 2) …, each to the lower
+// slot first, for every pair whose boxes have an end of the first inside the
+// second along x and along y, exactly as testing every pair in turn finds
+// them. Some boxes are put where no number is: they touch nothing.
+TEST_F(Cena, ToquesSaoOsDeTestarCadaParEmOrdem) {
+    constexpr int QUANTOS = 60;
+    std::vector<Recebida> toques;
+    std::vector<CAgente> muitos(QUANTOS);
+    for (CAgente& agente : muitos) {
+        agente.mMonta(GABARITO_LIVRE, agentes.data(), cena.get(), &aleatorio);
+        agente.slots[MSG_TOQUE] = std::make_unique<Gravador>(toques, MSG_TOQUE);
+    }
+    const std::array<Caixa, 3> modelos{Caixa{{-2, -1, -1}, {2, 1, 1}}, Caixa{{-10, -10, -1}, {10, 10, 1}},
+                                       Caixa{{-1, -1, -1}, {1, 1, 1}}};
+    const float NADA = std::numeric_limits<float>::quiet_NaN();
+    GeradorAleatorio sorteio(7);
+    const auto sorteia = [&](int faixa) { return static_cast<float>(sorteio.mProximo() % faixa) * 0.5f; };
+    std::vector<Vetor3> posicoes(QUANTOS);
+    for (int i = 0; i < QUANTOS; ++i) {
+        posicoes[i] = {sorteia(120), sorteia(60), 0};
+        ASSERT_EQ(cena->mAdicionaAgente(&muitos[i], GRUPO_SERES, i % 3, posicoes[i], {}, {0, 1, 1}, 0), i);
+    }
+    const auto dentro = [](float v, float a, float b) { return a <= v && v <= b; };
+    const auto ponta = [&](float a0, float a1, float b0, float b1) { return dentro(a0, b0, b1) || dentro(a1, b0, b1); };
+    for (int rodada = 0; rodada < 20; ++rodada) {
+        std::vector<Recebida> esperados;
+        for (int i = 0; i < QUANTOS; ++i)
+            for (int j = i + 1; j < QUANTOS; ++j) {
+                const Caixa& a = modelos[i % 3];
+                const Caixa& b = modelos[j % 3];
+                const Vetor3 pa = posicoes[i], pb = posicoes[j];
+                if (ponta(a.minimo.x + pa.x, a.maximo.x + pa.x, b.minimo.x + pb.x, b.maximo.x + pb.x) &&
+                    ponta(a.minimo.y + pa.y, a.maximo.y + pa.y, b.minimo.y + pb.y, b.maximo.y + pb.y)) {
+                    esperados.push_back({MSG_TOQUE, static_cast<ArgumentoMensagem>(i), comoArgumento(&muitos[j])});
+                    esperados.push_back({MSG_TOQUE, static_cast<ArgumentoMensagem>(j), comoArgumento(&muitos[i])});
+                }
+            }
+        toques.clear();
+        cena->mVerificaColisoes(GRUPO_SERES, false);
+        ASSERT_EQ(toques.size(), esperados.size()) << "round " << rodada;
+        for (std::size_t k = 0; k < toques.size(); ++k) {
+            EXPECT_EQ(toques[k].a, esperados[k].a) << "round " << rodada << ", touch " << k;
+            EXPECT_EQ(toques[k].b, esperados[k].b) << "round " << rodada << ", touch " << k;
+        }
+        // Everyone moves a little, a few jump far or to where no number is.
+        for (int i = 0; i < QUANTOS; ++i) {
+            const uint32_t dado = sorteio.mProximo() % 20;
+            if (dado == 0) posicoes[i] = {sorteia(120), sorteia(60), 0};
+            else if (dado == 1) posicoes[i] = {NADA, posicoes[i].y, 0};
+            else if (std::isnan(posicoes[i].x)) posicoes[i] = {sorteia(120), posicoes[i].y, 0};
+            else posicoes[i] = posicoes[i] + Vetor3{sorteia(5) - 1.0f, sorteia(5) - 1.0f, 0};
+            cena->mDefinePosicao(GRUPO_SERES, i, posicoes[i]);
+        }
+    }
 }
 
 TEST_F(Cena, EscolheAInstanciaNoPixelDela) {
