@@ -10,6 +10,10 @@
 #include <QPainter>
 #include <QtDebug>
 
+#include <meshoptimizer.h>
+
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -30,6 +34,7 @@ layout(location = 4) in vec4 aEspecular;
 uniform mat4 uCamera;
 uniform mat3 uOrientacao;
 uniform vec3 uPosicao;
+uniform vec2 uFatia;
 uniform vec3 uAmbiente;
 uniform int uNumLuzes;
 uniform vec3 uLuzDirecao[8];
@@ -51,6 +56,8 @@ void main() {
     }
     vCor = vec4(min(aEmissiva + aDifusa.rgb * luz + brilho, vec3(1.0)), aDifusa.a);
     gl_Position = uCamera * vec4(mundo, 1.0);
+    // The instance's own depth range moved into its slice of the buffer.
+    gl_Position.z = gl_Position.z * uFatia.x + gl_Position.w * uFatia.y;
 }
 )";
 
@@ -60,12 +67,14 @@ out vec4 cor;
 void main() { cor = vCor; }
 )";
 
-// The background picture over the whole viewport; its first row at the top.
+// The background picture over the whole viewport. Frames are drawn upside
+// down, so that the rows read back come in the picture's order: the
+// picture's first row is at the bottom of the framebuffer.
 const char* const SOMBREADOR_FUNDO_VERTICES = R"(#version 330 core
 out vec2 vTextura;
 void main() {
     vec2 canto = vec2(float(gl_VertexID & 1), float(gl_VertexID >> 1));
-    vTextura = vec2(canto.x, 1.0 - canto.y);
+    vTextura = canto;
     gl_Position = vec4(canto * 2.0 - 1.0, 0.0, 1.0);
 }
 )";
@@ -77,36 +86,91 @@ out vec4 cor;
 void main() { cor = texture(uFundo, vTextura); }
 )";
 
+// The perspective's depth: clip z = A·z + B·w for eye depth w (= z + 250).
+constexpr float PROFUNDIDADE_A = (PLANO_FUNDO + PLANO_FRENTE) / (PLANO_FUNDO - PLANO_FRENTE);
+constexpr float PROFUNDIDADE_B = -2.0f * PLANO_FUNDO * PLANO_FRENTE / (PLANO_FUNDO - PLANO_FRENTE);
+
 // Lake coordinates to clip space: the camera at (0, 0, −250) looking along
-// +z, so that at the plane z = 0 the view spans x ±125 and y ±125·h/w.
+// +z, so that at the plane z = 0 the view spans x ±125 and y ±125·h/w. The
+// frame comes out upside down (see the background).
 QMatrix4x4 matrizCamera(int largura, int altura) {
-    const float a = (PLANO_FUNDO + PLANO_FRENTE) / (PLANO_FUNDO - PLANO_FRENTE);
-    const float b = -2.0f * PLANO_FUNDO * PLANO_FRENTE / (PLANO_FUNDO - PLANO_FRENTE);
     const float escalaX = DISTANCIA_CAMERA / MEIA_LARGURA_LAGO;
     const float escalaY = escalaX * static_cast<float>(largura) / static_cast<float>(altura);
     return QMatrix4x4(escalaX, 0, 0, 0,
-                      0, escalaY, 0, 0,
-                      0, 0, a, DISTANCIA_CAMERA * a + b,
+                      0, -escalaY, 0, 0,
+                      0, 0, PROFUNDIDADE_A, DISTANCIA_CAMERA * PROFUNDIDADE_A + PROFUNDIDADE_B,
                       0, 0, 1, DISTANCIA_CAMERA);
+}
+
+// The normalised depth (−1..1) of a point at lake depth z.
+float profundidadeNormal(float z) {
+    const float w = std::max(z + DISTANCIA_CAMERA, PLANO_FRENTE);
+    return PROFUNDIDADE_A + PROFUNDIDADE_B / w;
+}
+
+// Instances are drawn one over the other in slot order, each with its own
+// depth test inside it: instance k of n gets the k-th slice of the depth
+// buffer from the back, and its own depth range, from its bounding sphere,
+// is stretched over that slice (a little inside it, so that neighbours never
+// share a depth). Later instances are therefore always in front, and each
+// model still hides its own back parts. Answers (scale, offset) of the
+// normalised depth.
+QVector2D fatiaDeProfundidade(int k, int n, float zMin, float zMax) {
+    const float largura = 2.0f / static_cast<float>(n);
+    const float fundo = 1.0f - largura * static_cast<float>(k);
+    const float alto = fundo - largura * 0.02f, baixo = fundo - largura * 0.98f;
+    const float d0 = profundidadeNormal(zMin), d1 = profundidadeNormal(zMax);
+    const float escala = d1 > d0 ? (alto - baixo) / (d1 - d0) : 0.0f;
+    return {escala, baixo - d0 * escala};
 }
 
 QMatrix3x3 matriz3(const Matriz3& m) { return QMatrix3x3(m.m.data()); }
 
-std::vector<float> verticesDe(const Malha& malha) {
-    std::vector<float> dados;
-    dados.reserve(malha.triangulos.size() * 3 * FLOATS_VERTICE);
+// A model as the GPU draws it: each corner of each triangle with its
+// material, the equal ones merged into one vertex, the triangles in an order
+// that reuses the vertices just shaded, the vertices in the order they are
+// first used.
+struct MalhaIndexada {
+    std::vector<float> vertices;  // FLOATS_VERTICE each
+    std::vector<uint32_t> indices;
+};
+
+MalhaIndexada indexada(const Malha& malha) {
+    std::vector<float> cantos;
+    cantos.reserve(malha.triangulos.size() * 3 * FLOATS_VERTICE);
     for (const Triangulo& t : malha.triangulos) {
         const Material& mat = malha.materiais[t.material];
         for (const uint32_t v : t.vertices) {
             const Vetor3 p = malha.vertices[v];
             const Vetor3 n = malha.normais[v];
-            dados.insert(dados.end(), {p.x, p.y, p.z, n.x, n.y, n.z, mat.difusa[0], mat.difusa[1],
-                                       mat.difusa[2], mat.difusa[3], mat.emissiva[0],
-                                       mat.emissiva[1], mat.emissiva[2], mat.especular[0],
-                                       mat.especular[1], mat.especular[2], mat.potencia});
+            cantos.insert(cantos.end(), {p.x, p.y, p.z, n.x, n.y, n.z, mat.difusa[0], mat.difusa[1],
+                                         mat.difusa[2], mat.difusa[3], mat.emissiva[0],
+                                         mat.emissiva[1], mat.emissiva[2], mat.especular[0],
+                                         mat.especular[1], mat.especular[2], mat.potencia});
         }
     }
-    return dados;
+    const std::size_t numCantos = cantos.size() / FLOATS_VERTICE;
+    constexpr std::size_t BYTES = FLOATS_VERTICE * sizeof(float);
+    std::vector<unsigned> mapa(numCantos);
+    const std::size_t unicos =
+        meshopt_generateVertexRemap(mapa.data(), nullptr, numCantos, cantos.data(), numCantos, BYTES);
+    MalhaIndexada resultado;
+    resultado.indices.resize(numCantos);
+    meshopt_remapIndexBuffer(resultado.indices.data(), nullptr, numCantos, mapa.data());
+    resultado.vertices.resize(unicos * FLOATS_VERTICE);
+    meshopt_remapVertexBuffer(resultado.vertices.data(), cantos.data(), numCantos, BYTES, mapa.data());
+    meshopt_optimizeVertexCache(resultado.indices.data(), resultado.indices.data(), numCantos, unicos);
+    meshopt_optimizeVertexFetch(resultado.vertices.data(), resultado.indices.data(), numCantos,
+                                resultado.vertices.data(), unicos, BYTES);
+    return resultado;
+}
+
+// The largest stretch of a frame's orientation: the longest of its columns.
+float escalaDe(const Matriz3& orientacao) {
+    float escala = 0;
+    for (const Vetor3 eixo : {Vetor3{1, 0, 0}, Vetor3{0, 1, 0}, Vetor3{0, 0, 1}})
+        escala = std::max(escala, comprimento(orientacao * eixo));
+    return escala;
 }
 
 bool compila(QOpenGLShaderProgram& programa, const char* vertices, const char* fragmentos) {
@@ -156,8 +220,13 @@ bool RenderizadorGL::mCria() {
 bool RenderizadorGL::mCompilaProgramas() {
     programaModelo = std::make_unique<QOpenGLShaderProgram>();
     programaFundo = std::make_unique<QOpenGLShaderProgram>();
-    return compila(*programaModelo, SOMBREADOR_MODELO_VERTICES, SOMBREADOR_MODELO_FRAGMENTOS) &&
-           compila(*programaFundo, SOMBREADOR_FUNDO_VERTICES, SOMBREADOR_FUNDO_FRAGMENTOS);
+    if (!compila(*programaModelo, SOMBREADOR_MODELO_VERTICES, SOMBREADOR_MODELO_FRAGMENTOS) ||
+        !compila(*programaFundo, SOMBREADOR_FUNDO_VERTICES, SOMBREADOR_FUNDO_FRAGMENTOS))
+        return false;
+    uniformOrientacao = programaModelo->uniformLocation("uOrientacao");
+    uniformPosicao = programaModelo->uniformLocation("uPosicao");
+    uniformFatia = programaModelo->uniformLocation("uFatia");
+    return true;
 }
 
 void RenderizadorGL::mLibera() {
@@ -184,6 +253,7 @@ void RenderizadorGL::mLibera() {
 
 void RenderizadorGL::mLiberaModelo(ModeloGL& modelo) {
     if (modelo.vbo) gl->glDeleteBuffers(1, &modelo.vbo);
+    if (modelo.ebo) gl->glDeleteBuffers(1, &modelo.ebo);
     if (modelo.vao) gl->glDeleteVertexArrays(1, &modelo.vao);
     modelo = ModeloGL{};
 }
@@ -220,14 +290,19 @@ bool RenderizadorGL::mCarregaModelo(int m, const Malha& malha) {
     if (m < 0 || m >= NUM_MODELOS || !mTornaAtual()) return false;
     ModeloGL& modelo = modelos[static_cast<std::size_t>(m)];
     mLiberaModelo(modelo);
-    const std::vector<float> dados = verticesDe(malha);
+    const MalhaIndexada dados = indexada(malha);
 
     gl->glGenVertexArrays(1, &modelo.vao);
     gl->glBindVertexArray(modelo.vao);
     gl->glGenBuffers(1, &modelo.vbo);
     gl->glBindBuffer(GL_ARRAY_BUFFER, modelo.vbo);
-    gl->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(dados.size() * sizeof(float)),
-                     dados.data(), GL_STATIC_DRAW);
+    gl->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(dados.vertices.size() * sizeof(float)),
+                     dados.vertices.data(), GL_STATIC_DRAW);
+    gl->glGenBuffers(1, &modelo.ebo);
+    gl->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, modelo.ebo);
+    gl->glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                     static_cast<GLsizeiptr>(dados.indices.size() * sizeof(uint32_t)),
+                     dados.indices.data(), GL_STATIC_DRAW);
     const GLsizei passo = FLOATS_VERTICE * sizeof(float);
     const std::array<std::pair<int, int>, 5> atributos = {{{3, 0}, {3, 3}, {4, 6}, {3, 10}, {4, 13}}};
     for (GLuint i = 0; i < atributos.size(); ++i) {
@@ -236,7 +311,10 @@ bool RenderizadorGL::mCarregaModelo(int m, const Malha& malha) {
                                   reinterpret_cast<const void*>(atributos[i].second * sizeof(float)));
     }
     gl->glBindVertexArray(0);
-    modelo.vertices = static_cast<int>(dados.size() / FLOATS_VERTICE);
+    modelo.indices = static_cast<int>(dados.indices.size());
+    modelo.raio = malha.raio;
+    modelo.translucido = std::any_of(malha.materiais.begin(), malha.materiais.end(),
+                                     [](const Material& m) { return m.difusa[3] < 1.0f; });
     const bool ok = gl->glGetError() == GL_NO_ERROR;
     contexto->doneCurrent();
     return ok;
@@ -268,7 +346,10 @@ bool RenderizadorGL::mRenderiza(const CCena3D& cena) {
     gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     mDesenhaFundo();
     mDesenhaInstancias(cena);
-    quadro = fbo->toImage();
+    // The frame was drawn upside down: its rows come back in the picture's order.
+    if (quadro.size() != QSize(largura, altura)) quadro = QImage(largura, altura, QImage::Format_RGB32);
+    gl->glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    gl->glReadPixels(0, 0, largura, altura, GL_BGRA, GL_UNSIGNED_BYTE, quadro.bits());
     fbo->release();
     const bool ok = gl->glGetError() == GL_NO_ERROR && !quadro.isNull();
     contexto->doneCurrent();
@@ -311,33 +392,70 @@ void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena) {
     }
     programaModelo->setUniformValue("uNumLuzes", numLuzes);
 
-    // A model is right on its own (depth test inside it); instances of a
-    // group without depth buffering go one over the other in slot order.
-    gl->glEnable(GL_DEPTH_TEST);
-    gl->glDepthFunc(GL_LESS);
-    gl->glEnable(GL_CULL_FACE);
-    gl->glFrontFace(GL_CW);
-    gl->glEnable(GL_BLEND);
-    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // A model is right on its own (depth test inside it); instances go one
+    // over the other in slot order, each in its own depth slice; a group
+    // with depth buffering shares one slice among its instances.
+    desenhos.clear();
+    int fatias = 0;
     for (int g = 0; g < NUM_GRUPOS; ++g) {
         const bool profundidadeComum = cena.mZBufferLigado(g);
-        if (profundidadeComum) gl->glClear(GL_DEPTH_BUFFER_BIT);
+        const std::size_t primeiroDoGrupo = desenhos.size();
         for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
             const Instancia& instancia = cena.mInstancia(g, i);
             if (!instancia.ocupada || instancia.modelo < 0) continue;
             const ModeloGL& modelo = modelos[static_cast<std::size_t>(instancia.modelo)];
             if (!modelo.vao) continue;
-            if (!profundidadeComum) gl->glClear(GL_DEPTH_BUFFER_BIT);
-            const Vetor3 p = instancia.quadro.posicao;
-            programaModelo->setUniformValue("uOrientacao", matriz3(instancia.quadro.orientacao));
-            programaModelo->setUniformValue("uPosicao", QVector3D(p.x, p.y, p.z));
-            gl->glBindVertexArray(modelo.vao);
-            gl->glDrawArrays(GL_TRIANGLES, 0, modelo.vertices);
+            const float raio = modelo.raio * escalaDe(instancia.quadro.orientacao);
+            const float z = instancia.quadro.posicao.z;
+            const int fatia = profundidadeComum && desenhos.size() > primeiroDoGrupo
+                                  ? desenhos[primeiroDoGrupo].fatia : fatias++;
+            desenhos.push_back({&instancia, fatia, z - raio, z + raio});
         }
+        if (!profundidadeComum) continue;
+        // The group's slice holds all its instances' depths.
+        float zMin = std::numeric_limits<float>::infinity(), zMax = -zMin;
+        for (std::size_t k = primeiroDoGrupo; k < desenhos.size(); ++k) {
+            zMin = std::min(zMin, desenhos[k].zMin);
+            zMax = std::max(zMax, desenhos[k].zMax);
+        }
+        for (std::size_t k = primeiroDoGrupo; k < desenhos.size(); ++k) {
+            desenhos[k].zMin = zMin;
+            desenhos[k].zMax = zMax;
+        }
+    }
+
+    gl->glEnable(GL_DEPTH_TEST);
+    gl->glDepthFunc(GL_LESS);
+    gl->glEnable(GL_CULL_FACE);
+    gl->glFrontFace(GL_CCW);  // clockwise in the lake, counter-clockwise upside down
+    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Blending an opaque colour gives that colour: only translucent models
+    // blend. Every few instances the drawing so far goes to the rasteriser,
+    // which (in software) then works while the next ones are shaded.
+    constexpr std::size_t ENTREGA = 10;
+    bool misturando = false;
+    for (std::size_t k = 0; k < desenhos.size(); ++k) {
+        const Desenho& desenho = desenhos[k];
+        const Instancia& instancia = *desenho.instancia;
+        const ModeloGL& modelo = modelos[static_cast<std::size_t>(instancia.modelo)];
+        if (modelo.translucido != misturando) {
+            misturando = modelo.translucido;
+            if (misturando) gl->glEnable(GL_BLEND);
+            else gl->glDisable(GL_BLEND);
+        }
+        if (k > 0 && k % ENTREGA == 0) gl->glFlush();
+        const Vetor3 p = instancia.quadro.posicao;
+        programaModelo->setUniformValue(uniformOrientacao, matriz3(instancia.quadro.orientacao));
+        programaModelo->setUniformValue(uniformPosicao, QVector3D(p.x, p.y, p.z));
+        programaModelo->setUniformValue(uniformFatia,
+                                        fatiaDeProfundidade(desenho.fatia, fatias, desenho.zMin, desenho.zMax));
+        gl->glBindVertexArray(modelo.vao);
+        gl->glDrawElements(GL_TRIANGLES, modelo.indices, GL_UNSIGNED_INT, nullptr);
     }
     gl->glBindVertexArray(0);
     gl->glDisable(GL_CULL_FACE);
     gl->glDisable(GL_DEPTH_TEST);
+    gl->glDisable(GL_BLEND);
     programaModelo->release();
 }
 

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class CJanela;
 class QOffscreenSurface;
@@ -43,8 +44,10 @@ public:
 
 private:
     struct ModeloGL {
-        unsigned vao = 0, vbo = 0;
-        int vertices = 0;
+        unsigned vao = 0, vbo = 0, ebo = 0;
+        int indices = 0;
+        float raio = 0;  // of the model's bounding sphere
+        bool translucido = false;  // some material lets what is behind show through
     };
 
     bool mTornaAtual();
@@ -64,5 +67,14 @@ private:
     unsigned vaoFundo = 0;
     unsigned texturaFundo = 0;
     int largura = 0, altura = 0;  // the viewport, pixels
+    int uniformOrientacao = -1, uniformPosicao = -1, uniformFatia = -1;
     QImage quadro;
+    // An instance of a frame, in drawing order, with its depth slice and the
+    // lake depths the slice is stretched over.
+    struct Desenho {
+        const Instancia* instancia;
+        int fatia;
+        float zMin, zMax;
+    };
+    std::vector<Desenho> desenhos;  // kept between frames
 };
