@@ -219,8 +219,8 @@ Malha geraLixo() {
 // ---------------------------------------------------------------- drops
 
 namespace {
-constexpr int LADOS_GOTA = 10;
-constexpr int PASSOS_GOTA = 9;
+constexpr int LADOS_GOTA = 8;
+constexpr int PASSOS_GOTA = 6;
 }  // namespace
 
 // A drop: round below and pointed above, with a shine on each side.
@@ -261,7 +261,7 @@ Malha geraGota(TipoGota tipo) {
     acrescentaRevolucao(m, identidade(), perfil, LADOS_GOTA, Lado::Suave, gota);
     // The shine lies on the surface, in front of the left side of the belly.
     for (double lado : {-1.0, 1.0})
-        acrescentaElipsoide(m, translacao({-0.28, -0.18, lado * 0.74}), {0.13, 0.22, 0.05}, 8, 4,
+        acrescentaElipsoide(m, translacao({-0.28, -0.18, lado * 0.74}), {0.13, 0.22, 0.05}, 4, 2,
                             brilho);
     m.ajustaCaixa(aparencia.tamanho, true);
     return m;

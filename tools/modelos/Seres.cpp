@@ -21,9 +21,9 @@ constexpr int ESTACOES_PEIXE = 15;
 // Stations closer than this are merged.
 constexpr double DISTANCIA_MINIMA_ESTACOES = 0.12;
 // Slices and rings of the eye spheres.
-constexpr int FATIAS_OLHO = 10, ANEIS_OLHO = 6;
-constexpr int FATIAS_PUPILA = 8, ANEIS_PUPILA = 5;
-constexpr int FATIAS_BRILHO = 6, ANEIS_BRILHO = 3;
+constexpr int FATIAS_OLHO = 8, ANEIS_OLHO = 4;
+constexpr int FATIAS_PUPILA = 6, ANEIS_PUPILA = 4;
+constexpr int FATIAS_BRILHO = 4, ANEIS_BRILHO = 2;
 constexpr double ESPESSURA_NADADEIRA = 0.45;
 
 // Cross-section of a fish body at x: the centre line, how far the body goes
