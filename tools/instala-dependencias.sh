@@ -7,7 +7,7 @@ pacotes=(
   # build
   cmake make g++ pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev
-  libassimp-dev libopenal-dev libmeshoptimizer-dev
+  libassimp-dev libopenal-dev libmeshoptimizer-dev qt6-charts-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # running without a display, OpenGL in software, end-to-end tests

@@ -107,7 +107,7 @@ std::unique_ptr<std::istream> abreValores(const std::string& arquivo) {
 }  // namespace
 
 const std::array<ChaveParametro, NUM_CHAVES>& chavesParametros() {
-    static const auto CHAVES = std::to_array<ChaveParametro>({
+    thread_local const auto CHAVES = std::to_array<ChaveParametro>({
         {"CONFIG_TAXAS_DRAGA_LEITO", NUM_TAXAS, gTaxas[0].data()},
         {"CONFIG_TAXAS_AGROTOXICO", NUM_TAXAS, gTaxas[1].data()},
         {"CONFIG_TAXAS_REDE", NUM_TAXAS, gTaxas[2].data()},

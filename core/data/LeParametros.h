@@ -19,7 +19,8 @@ struct ChaveParametro {
     float* destino;
 };
 
-// The 36 keys in the order they are read, with their arrays.
+// The 36 keys in the order they are read, with the arrays of the calling
+// thread (each thread has its own values).
 const std::array<ChaveParametro, NUM_CHAVES>& chavesParametros();
 
 enum class ResultadoParametro { LIDO, CHAVE_FALTANDO, DADOS_DEMAIS };

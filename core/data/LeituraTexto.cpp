@@ -159,3 +159,11 @@ std::optional<std::string> LeituraTexto::mLePalavra(std::size_t maxCaracteres) {
     if (!achou) return std::nullopt;
     return palavra;
 }
+
+std::string LeituraTexto::mResto() {
+    if (!entrada.rdbuf()) return {};
+    std::string resto;
+    std::streambuf& fonte = *entrada.rdbuf();
+    for (int c = fonte.sgetc(); c != EOF; c = fonte.snextc()) resto += static_cast<char>(c);
+    return resto;
+}

@@ -43,6 +43,9 @@ public:
     // space, of which the first maxCaracteres are kept.
     std::optional<std::string> mLePalavra(std::size_t maxCaracteres);
 
+    // Everything not read yet.
+    std::string mResto();
+
 private:
     void mPulaBrancos();
 

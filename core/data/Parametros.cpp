@@ -3,11 +3,11 @@
 #include <cmath>
 #include <limits>
 
-std::array<Taxas, NUM_INTERVENTORES> gTaxas{};
-std::array<UsosIniciais, NUM_PERSONAGENS> gNumFerramentas{};
-std::array<float, 1> gNumIniGordo{}, gNumIniListrado{}, gNumIniAzul{}, gNumIniAlga{}, gNumIniMicro{};
-std::array<float, 1> gCriarLago{}, gCriarAgua{};
-std::array<std::array<Alteracao, NUM_FERRAMENTAS>, NUM_PERSONAGENS> gAlteraFerramenta{};
+thread_local std::array<Taxas, NUM_INTERVENTORES> gTaxas{};
+thread_local std::array<UsosIniciais, NUM_PERSONAGENS> gNumFerramentas{};
+thread_local std::array<float, 1> gNumIniGordo{}, gNumIniListrado{}, gNumIniAzul{}, gNumIniAlga{}, gNumIniMicro{};
+thread_local std::array<float, 1> gCriarLago{}, gCriarAgua{};
+thread_local std::array<std::array<Alteracao, NUM_FERRAMENTAS>, NUM_PERSONAGENS> gAlteraFerramenta{};
 
 int32_t parametroInteiro(float valor) {
     if (std::isnan(valor)) return 0;

@@ -20,22 +20,26 @@ using Taxas = std::array<float, NUM_TAXAS>;
 using UsosIniciais = std::array<float, NUM_FERRAMENTAS>;
 using Alteracao = std::array<float, NUM_ALTERACOES>;
 
+// The values of the match being run, read at its start. Each thread has its
+// own, so that matches on worker threads (many seeds at once) never share
+// them.
+
 // CONFIG_TAXAS_*, by interventor number (dredger, pesticide, trawl net,
 // litter, motor boat, predatory fishing, residential sewage, industrial
 // sewage, petrol leak).
-extern std::array<Taxas, NUM_INTERVENTORES> gTaxas;
+extern thread_local std::array<Taxas, NUM_INTERVENTORES> gTaxas;
 
 // NUM_FERRAMENTAS_*, by character: uses of each tool in one match.
-extern std::array<UsosIniciais, NUM_PERSONAGENS> gNumFerramentas;
+extern thread_local std::array<UsosIniciais, NUM_PERSONAGENS> gNumFerramentas;
 
 // NUM_INI_*: the initial population.
-extern std::array<float, 1> gNumIniGordo, gNumIniListrado, gNumIniAzul, gNumIniAlga, gNumIniMicro;
+extern thread_local std::array<float, 1> gNumIniGordo, gNumIniListrado, gNumIniAzul, gNumIniAlga, gNumIniMicro;
 
 // CRIAR_LAGO, CRIAR_AGUA: any value but 0 creates the lake or water body.
-extern std::array<float, 1> gCriarLago, gCriarAgua;
+extern thread_local std::array<float, 1> gCriarLago, gCriarAgua;
 
 // ALTERA_FERR_t_*, by character and tool: energy changes, in units of 25.
-extern std::array<std::array<Alteracao, NUM_FERRAMENTAS>, NUM_PERSONAGENS> gAlteraFerramenta;
+extern thread_local std::array<std::array<Alteracao, NUM_FERRAMENTAS>, NUM_PERSONAGENS> gAlteraFerramenta;
 
 // A parameter as a whole number: truncated toward zero, saturated at the
 // 32-bit range, 0 for a value that is not a number.

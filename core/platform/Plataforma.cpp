@@ -3,7 +3,9 @@
 #include <cassert>
 
 namespace {
-Plataforma* gPlataforma = nullptr;
+// Each thread has its own: a match run on a worker thread (many seeds at once)
+// installs the platform of its simulated clock there.
+thread_local Plataforma* gPlataforma = nullptr;
 }
 
 Plataforma& plataforma() {

@@ -62,6 +62,7 @@ public:
 };
 
 // The platform the program runs on; installed once by main, or by a test.
+// Installed per thread: a match run on a worker thread installs its own.
 Plataforma& plataforma();
 void instalaPlataforma(Plataforma* nova);
 

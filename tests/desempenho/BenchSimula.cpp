@@ -2,7 +2,7 @@
 // a match from its start, 2000 steps (about four and a half minutes of
 // play), the same steps in every iteration; and a lake whose populations
 // have grown, after 1000 steps, step after step.
-#include "tools/simula/Simulacao.h"
+#include "core/match/Simulacao.h"
 
 #include <benchmark/benchmark.h>
 

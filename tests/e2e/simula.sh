@@ -63,8 +63,32 @@ set -e
 [[ $codigo -eq 1 ]] || falha "fase faltando terminou com $codigo"
 [[ $(cat "$tmp/erro") == $'Arquivo de fase não encontrado\n'"$tmp/nao-existe.fase" ]] || falha "mensagens da fase: $(cat "$tmp/erro")"
 
+# Many seeds: one row a seed, in seed order, each the last row of that seed's
+# own run (with the care script too).
+printf '5 11\n12 3\n40 1\n' >"$tmp/curta.txt"
+for cuidado in "" "--cuidado"; do
+  # shellcheck disable=SC2086
+  ./simula --sementes 3-7 --fase "$tmp/curta.txt" --passos 400 $cuidado >"$tmp/lote.csv"
+  [[ $(head -n 1 "$tmp/lote.csv") == "semente,passos,ecometro_final,cor_final,ecometro_min,ecometro_medio,n_seres_final" ]] \
+    || falha "cabeçalho do lote: $(head -n 1 "$tmp/lote.csv")"
+  [[ $(cut -d, -f1 "$tmp/lote.csv" | tail -n +2 | tr '\n' ' ') == "3 4 5 6 7 " ]] || falha "sementes do lote"
+  for k in 3 4 5 6 7; do
+    # shellcheck disable=SC2086
+    ./simula --semente $k --fase "$tmp/curta.txt" --passos 400 $cuidado >"$tmp/uma.csv"
+    ultima=$(tail -n 1 "$tmp/uma.csv")
+    esperado="$k,$(cut -d, -f1 <<<"$ultima"),$(cut -d, -f15,16 <<<"$ultima"),.*,$(cut -d, -f14 <<<"$ultima")"
+    grep -qx -- "$esperado" "$tmp/lote.csv" || falha "semente $k $cuidado: lote $(grep "^$k," "$tmp/lote.csv") / simula $ultima"
+  done
+done
+# The end event at 40 s stops every match at step 307.
+[[ $(cut -d, -f2 "$tmp/lote.csv" | tail -n +2 | sort -u) == 307 ]] || falha "passos do lote"
+# The care script spends its uses: it shows in the matches.
+./simula --sementes 3-7 --fase "$tmp/curta.txt" --passos 400 >"$tmp/sozinho.csv"
+! cmp -s "$tmp/lote.csv" "$tmp/sozinho.csv" || falha "--cuidado não mudou nada"
+
 # Bad options: usage and exit code 2.
-for opcoes in "--passos" "--passos dez" "--cada 0" "--usa 1,4,0" "--usa 1,0" "--vista 10" "--xyz 1"; do
+for opcoes in "--passos" "--passos dez" "--cada 0" "--usa 1,4,0" "--usa 1,0" "--vista 10" "--xyz 1" \
+              "--sementes 5" "--sementes 7-3" "--sementes 1-2 --semente 3" "--sementes a-b"; do
   set +e
   # shellcheck disable=SC2086
   ./simula $opcoes >/dev/null 2>"$tmp/erro"

@@ -1,12 +1,14 @@
 // simula: a match of QELP without a window, for trying parameters.
 //
-//   simula [--valores FILE] [--fase FILE] [--semente N] [--passos N] [--cada K]
-//          [--vista LxA] [--periodo MS] [--usa PASSO,C,K]...
+//   simula [--valores FILE] [--fase FILE] [--semente N | --sementes A-B]
+//          [--passos N] [--cada K] [--vista LxA] [--periodo MS]
+//          [--usa PASSO,C,K]... [--cuidado]
 //
-// Writes one CSV row after the lake is built and after every K-th step;
-// message boxes of the game go to standard error. Exit code 1 when the match
-// cannot start, 2 for a bad option.
-#include "tools/simula/Simulacao.h"
+// Writes one CSV row after the lake is built and after every K-th step, or,
+// with --sementes, one row a seed; message boxes of the game go to standard
+// error. Exit code 1 when the match cannot start, 2 for a bad option.
+#include "core/match/Lote.h"
+#include "core/match/Simulacao.h"
 
 #include <charconv>
 #include <cstdio>
@@ -17,16 +19,27 @@
 namespace {
 
 constexpr const char* USO =
-    "uso: simula [--valores ARQUIVO] [--fase ARQUIVO] [--semente N] [--passos N] [--cada K]\n"
-    "            [--vista LxA] [--periodo MS] [--usa PASSO,C,K]...\n"
+    "uso: simula [--valores ARQUIVO] [--fase ARQUIVO] [--semente N | --sementes A-B]\n"
+    "            [--passos N] [--cada K] [--vista LxA] [--periodo MS] [--usa PASSO,C,K]...\n"
+    "            [--cuidado]\n"
     "  --valores  parâmetros especiais (padrão dp/valores.txt)\n"
     "  --fase     arquivo de fase (padrão: nenhum evento)\n"
     "  --semente  semente do gerador aleatório (padrão 1)\n"
+    "  --sementes uma partida por semente, de A a B, em todos os núcleos; uma linha\n"
+    "             por semente: semente,passos,ecometro_final,cor_final,ecometro_min,\n"
+    "             ecometro_medio,n_seres_final\n"
     "  --passos   passos da partida (padrão 1000)\n"
     "  --cada     uma linha a cada K passos (padrão 1)\n"
     "  --vista    tamanho da vista 3D em pixels (padrão 560x315)\n"
     "  --periodo  período do passo em ms (padrão 130)\n"
-    "  --usa      usa a ferramenta K (0-3) do personagem C (0-3) antes do passo PASSO\n";
+    "  --usa      usa a ferramenta K (0-3) do personagem C (0-3) antes do passo PASSO\n"
+    "  --cuidado  os usos de um aluno cuidadoso (Mãe Natureza e Pescador, 24 usos\n"
+    "             espalhados pelos passos da partida)\n";
+
+struct Pedido {
+    OpcoesSimulacao opcoes;
+    std::optional<std::pair<uint32_t, uint32_t>> sementes;  // --sementes A-B
+};
 
 std::optional<uint32_t> numero(std::string_view texto) {
     uint32_t valor = 0;
@@ -51,10 +64,16 @@ std::optional<std::vector<uint32_t>> numeros(std::string_view texto, char separa
     return valores;
 }
 
-std::optional<OpcoesSimulacao> leOpcoes(int argc, char* argv[]) {
-    OpcoesSimulacao opcoes;
+std::optional<Pedido> leOpcoes(int argc, char* argv[]) {
+    Pedido pedido;
+    OpcoesSimulacao& opcoes = pedido.opcoes;
+    bool cuidado = false, umaSemente = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view nome = argv[i];
+        if (nome == "--cuidado") {
+            cuidado = true;
+            continue;
+        }
         if (i + 1 >= argc) return std::nullopt;
         const std::string_view valor = argv[++i];
         if (nome == "--valores") {
@@ -65,7 +84,7 @@ std::optional<OpcoesSimulacao> leOpcoes(int argc, char* argv[]) {
                    nome == "--periodo") {
             const auto n = numero(valor);
             if (!n) return std::nullopt;
-            if (nome == "--semente") opcoes.semente = *n;
+            if (nome == "--semente") opcoes.semente = *n, umaSemente = true;
             else if (nome == "--passos") opcoes.passos = *n;
             else if (nome == "--cada") opcoes.cada = *n;
             else opcoes.periodo = *n;
@@ -76,6 +95,10 @@ std::optional<OpcoesSimulacao> leOpcoes(int argc, char* argv[]) {
                 return std::nullopt;
             opcoes.largura = static_cast<int>((*lados)[0]);
             opcoes.altura = static_cast<int>((*lados)[1]);
+        } else if (nome == "--sementes") {
+            const auto faixa = numeros(valor, '-', 2);
+            if (!faixa || (*faixa)[1] < (*faixa)[0]) return std::nullopt;
+            pedido.sementes = {(*faixa)[0], (*faixa)[1]};
         } else if (nome == "--usa") {
             const auto uso = numeros(valor, ',', 3);
             if (!uso || (*uso)[1] >= NUM_PERSONAGENS || (*uso)[2] >= NUM_FERRAMENTAS)
@@ -85,8 +108,34 @@ std::optional<OpcoesSimulacao> leOpcoes(int argc, char* argv[]) {
             return std::nullopt;
         }
     }
-    if (opcoes.cada == 0) return std::nullopt;
-    return opcoes;
+    if (opcoes.cada == 0 || (umaSemente && pedido.sementes)) return std::nullopt;
+    if (cuidado)
+        for (const UsoFerramenta& uso : roteiroCuidado(opcoes.passos)) opcoes.usos.push_back(uso);
+    return pedido;
+}
+
+// "%.2f" in the "C" locale.
+std::string decimal(double valor) {
+    char texto[64];
+    std::snprintf(texto, sizeof texto, "%.2f", valor);
+    return texto;
+}
+
+int rodaSementes(const OpcoesSimulacao& opcoes, uint32_t de, uint32_t ate) {
+    ControleLote controle;
+    const std::vector<ResumoSemente> resumos = rodaSementes(opcoes, de, ate, controle);
+    std::cout << "semente,passos,ecometro_final,cor_final,ecometro_min,ecometro_medio,n_seres_final\n";
+    int codigo = 0;
+    for (const ResumoSemente& r : resumos) {
+        if (!r.iniciou) {
+            codigo = 1;
+            continue;
+        }
+        std::cout << r.semente << ',' << r.passos << ',' << decimal(r.ecometroFinal) << ','
+                  << nomeCorEcometro(r.corFinal) << ',' << decimal(r.ecometroMin) << ','
+                  << decimal(r.ecometroMedio) << ',' << r.seresFinal << '\n';
+    }
+    return codigo;
 }
 
 }  // namespace
@@ -97,7 +146,8 @@ int main(int argc, char* argv[]) {
         std::cerr << USO;
         return 2;
     }
-    Simulacao simulacao(*opcoes);
+    if (opcoes->sementes) return rodaSementes(opcoes->opcoes, opcoes->sementes->first, opcoes->sementes->second);
+    Simulacao simulacao(opcoes->opcoes);
     if (!simulacao.mInicia()) return 1;
     simulacao.mRoda(std::cout);
     return 0;

@@ -1,10 +1,12 @@
 // A match run without a window, exactly as the game runs it: the game's
 // match object, driven by a simulated clock on which the phase timer and
-// the step timer fire as the game's timers would. Used by the simula
-// command and its benchmark.
+// the step timer fire as the game's timers would. Used by simula, the phase
+// editor's balance check and the benchmarks.
 #pragma once
 
 #include "core/match/CPartida.h"
+#include "core/match/Cuidado.h"
+#include "core/match/Ecometro.h"
 #include "core/platform/PlataformaConsole.h"
 #include "core/scene/CCena3D.h"
 
@@ -19,17 +21,14 @@
 struct OpcoesSimulacao {
     std::string valores = "dp/valores.txt";
     std::string fase;  // none: every entry is the filler
+    std::optional<std::string> textoFase;  // the phase's text itself, instead of fase
     std::string modelos = "dp/";
     uint32_t semente = 1;
     uint32_t passos = 1000;
     uint32_t cada = 1;  // a row every cada steps
     int largura = 560, altura = 315;  // the 3D view, pixels
     uint32_t periodo = 130;           // ms
-    struct Uso {
-        uint32_t passo;
-        uint32_t personagem, ferramenta;
-    };
-    std::vector<Uso> usos;  // tools used just before their step
+    std::vector<UsoFerramenta> usos;  // tools used just before their step
 };
 
 // The ms clock the behaviours read: the simulated time.
@@ -64,6 +63,8 @@ public:
     void mEscreveLinha(std::ostream& saida, uint32_t passo);
 
     const CTabelaAgentes& mAgentes() const { return partida->agentes; }
+    Ecometro mEcometro() const { return leEcometro(partida->agentes); }
+    const OpcoesSimulacao& mOpcoes() const { return opcoes; }
 
 private:
     // The phase timer fires at agora ms.

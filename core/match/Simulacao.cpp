@@ -1,5 +1,7 @@
-#include "tools/simula/Simulacao.h"
+#include "core/match/Simulacao.h"
 
+#include "core/data/Fase.h"
+#include "core/match/Lote.h"
 #include "core/scene/CenaPadrao.h"
 
 #include <cstdio>
@@ -7,7 +9,6 @@
 namespace {
 
 constexpr MargensLago MARGENS_LAGO{0.68f, 0.15f, 0.08f, 0.08f};
-constexpr const char* NOMES_COR[] = {"verde", "amarelo", "vermelho"};
 
 // "%.2f" in the "C" locale.
 std::string decimal(double valor) {
@@ -33,7 +34,8 @@ bool Simulacao::mInicia() {
     if (!cena->mIniciaCena(0, 0, opcoes.largura, opcoes.altura, MARGENS_LAGO) ||
         !carregaCenaPadrao(*cena, opcoes.modelos))
         return false;
-    if (opcoes.fase.empty()) partida->tabelaFase.fill(EventoFase{});
+    if (opcoes.textoFase) interpretaFase(*opcoes.textoFase, partida->tabelaFase);
+    else if (opcoes.fase.empty()) partida->tabelaFase.fill(EventoFase{});
     else if (!partida->mLeFase(opcoes.fase)) return false;
     if (!partida->mInicia(opcoes.semente, opcoes.periodo, opcoes.valores)) return false;
     // The clock restarts: the first phase event comes after its time.
@@ -62,7 +64,7 @@ bool Simulacao::mPasso() {
     if (partida->estado != EM_JOGO) return false;
 
     plataforma.agoraMs = static_cast<uint32_t>(agora);
-    for (const OpcoesSimulacao::Uso& uso : opcoes.usos)
+    for (const UsoFerramenta& uso : opcoes.usos)
         if (uso.passo == passo) partida->mUsaFerramenta(uso.personagem, uso.ferramenta);
     partida->mPasso();
     // The frame of the running match: everything moves once, drops age.
@@ -132,6 +134,6 @@ void Simulacao::mEscreveLinha(std::ostream& saida, uint32_t passo) {
     for (const double e : energia) saida << ',' << decimal(e);
     saida << ',' << lago << ',' << agua << ',' << ecometro.leitura.quantos << ','
           << decimal(static_cast<double>(ecometro.razao) * 100.0) << ','
-          << NOMES_COR[ecometro.cor - ECOMETRO_VERDE] << ',' << eventos << '\n';
+          << nomeCorEcometro(ecometro.cor) << ',' << eventos << '\n';
     eventos.clear();
 }
