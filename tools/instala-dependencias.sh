@@ -6,7 +6,7 @@ set -euo pipefail
 pacotes=(
   # build
   cmake make g++ pkg-config
-  qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libassimp-dev libopenal-dev libmeshoptimizer-dev qt6-charts-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev

@@ -1,0 +1,69 @@
+#include "tools/editor/DelegadoFase.h"
+
+#include "tools/editor/Estilo.h"
+#include "tools/editor/ModeloFase.h"
+
+#include <QComboBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QSpinBox>
+
+namespace {
+
+QIcon iconeEvento(int codigo) {
+    QPixmap quadro(12, 12);
+    quadro.fill(Qt::transparent);
+    QPainter pintor(&quadro);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setBrush(estilo::corEvento(codigo));
+    pintor.setPen(estilo::corEvento(codigo).darker(140));
+    pintor.drawEllipse(1, 1, 10, 10);
+    return QIcon(quadro);
+}
+
+}  // namespace
+
+QString rotuloEvento(int codigo) {
+    return QString("%1 – %2").arg(codigo).arg(qt(nomeEventoFase(codigo)));
+}
+
+QWidget* DelegadoFase::createEditor(QWidget* dono, const QStyleOptionViewItem&,
+                                   const QModelIndex& indice) const {
+    if (indice.column() == ModeloFase::COLUNA_TEMPO) {
+        auto* tempo = new QSpinBox(dono);
+        tempo->setRange(0, ModeloFase::TEMPO_MAXIMO);
+        tempo->setSuffix(" s");
+        tempo->setAccelerated(true);
+        return tempo;
+    }
+    auto* evento = new QComboBox(dono);
+    for (int codigo = 0; codigo < NUM_CODIGOS_EVENTO; ++codigo)
+        evento->addItem(iconeEvento(codigo), rotuloEvento(codigo), codigo);
+    return evento;
+}
+
+void DelegadoFase::setEditorData(QWidget* editor, const QModelIndex& indice) const {
+    const int valor = indice.data(Qt::EditRole).toInt();
+    if (auto* tempo = qobject_cast<QSpinBox*>(editor)) {
+        tempo->setValue(valor);
+        return;
+    }
+    auto* evento = qobject_cast<QComboBox*>(editor);
+    int posicao = evento->findData(valor);
+    if (posicao < 0) {  // a code the game does not know, as the file holds it
+        evento->addItem(iconeEvento(valor), rotuloEvento(valor), valor);
+        posicao = evento->count() - 1;
+    }
+    evento->setCurrentIndex(posicao);
+}
+
+void DelegadoFase::setModelData(QWidget* editor, QAbstractItemModel* modelo,
+                                const QModelIndex& indice) const {
+    if (auto* tempo = qobject_cast<QSpinBox*>(editor)) {
+        tempo->interpretText();
+        modelo->setData(indice, tempo->value());
+        return;
+    }
+    auto* evento = qobject_cast<QComboBox*>(editor);
+    modelo->setData(indice, evento->currentData());
+}

@@ -1,0 +1,47 @@
+// The balance check's chart: the eco-meter in percent over the match's
+// time in seconds, for the matches left alone (dashed median) and with care
+// (solid median), each with the band from the least to the greatest
+// reading. Behind them the eco-meter's colour zones; a dotted line at every
+// phase event that comes, labelled above the plot with what enters the lake.
+#pragma once
+
+#include "core/data/ArquivoFase.h"
+#include "tools/editor/Equilibrio.h"
+
+#include <QChartView>
+#include <QColor>
+#include <QString>
+
+#include <vector>
+
+class GraficoEquilibrio : public QChartView {
+    Q_OBJECT
+public:
+    explicit GraficoEquilibrio(QWidget* dono = nullptr);
+
+    // Shows the result of a check of the phase pares.
+    void mMostra(const ResultadoEquilibrio& resultado, const std::vector<ParFase>& pares);
+    // Back to the empty chart.
+    void mLimpa();
+
+    // The labelled events on show: seconds and text.
+    struct Marca {
+        double segundos;
+        QString texto;
+        QColor cor;
+    };
+    const std::vector<Marca>& mMarcas() const { return marcas; }
+
+protected:
+    void drawBackground(QPainter* pintor, const QRectF& area) override;
+    void drawForeground(QPainter* pintor, const QRectF& area) override;
+
+private:
+    void mEixos(double segundos, double teto);
+
+    std::vector<Marca> marcas;
+};
+
+// The events of a phase that come in a match of passos steps (nothing and
+// times past the end left out), in the order the game runs them.
+std::vector<GraficoEquilibrio::Marca> marcasDaFase(const std::vector<ParFase>& pares, uint32_t passos);
