@@ -5,7 +5,7 @@ RUNDIR := $(BUILD)/run
 # A screen large enough for the game and 24-bit colour for OpenGL.
 XVFB_TELA := -screen 0 1280x1024x24
 
-.PHONY: all play test setup build bench clean
+.PHONY: all play test setup build bench clean install deb
 
 all: build
 
@@ -28,6 +28,15 @@ test: build
 	else \
 	  cd $(BUILD) && xvfb-run -a -s "$(XVFB_TELA)" ctest --output-on-failure -j$(JOBS); \
 	fi
+
+# Installs for every account; PREFIX=~/.local installs for one user only.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, in $(BUILD): apt-get install ./$(BUILD)/qelp_*.deb
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -2,7 +2,9 @@
 
 #include "sound/SaidaOpenAL.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QOffscreenSurface>
@@ -108,8 +110,13 @@ void PlataformaQt::mIniciaPrograma(const std::vector<std::string>& argumentos,
     if (argumentos.empty()) return;
     QStringList resto;
     for (std::size_t i = 1; i < argumentos.size(); ++i) resto << qt(argumentos[i]);
+    // The game's own programs ("./ajuda") are in the working directory when
+    // it runs from its build, and beside the game when it is installed.
+    QString programa = qt(argumentos[0]);
+    if (programa.startsWith(QStringLiteral("./")) && !QFileInfo::exists(programa))
+        programa = QDir(QCoreApplication::applicationDirPath()).filePath(programa.mid(2));
     qint64 identificador = 0;
-    if (QProcess::startDetached(qt(argumentos[0]), resto, QDir::currentPath(), &identificador))
+    if (QProcess::startDetached(programa, resto, QDir::currentPath(), &identificador))
         processo.identificador = identificador;
 }
 

@@ -5,7 +5,8 @@
 #include <string>
 
 // "./ajuda", "./editor" ("./ajuda.exe" on Windows): a program of the game in
-// the working directory.
+// the working directory (the platform looks beside the game when it is not
+// there).
 std::string programaLocal(const char* nome);
 
 // The first text editor found on the PATH from a fixed list, or "" when

@@ -1,5 +1,6 @@
 // qelp: the lake-ecology game.
 #include "app/CApl.h"
+#include "app/DiretorioUsuario.h"
 #include "app/Entrada.h"
 #include "app/PlataformaQt.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication aplicacao(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // only the main window's end ends the game
     QApplication::setWindowIcon(QIcon(":/icone/qelp-48.png"));  // the dialogs' too
+    preparaDiretorioDeTrabalho();
     PlataformaQt plataformaQt;
     instalaPlataforma(&plataformaQt);
 

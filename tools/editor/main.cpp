@@ -1,8 +1,10 @@
 // editor: the phase editor for teachers. Started by the game's "Editar
 // Fases..." in the run directory; a phase file may be given as argument.
+#include "app/DiretorioUsuario.h"
 #include "tools/editor/JanelaEditor.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -11,6 +13,11 @@
 int main(int argc, char* argv[]) {
     QApplication aplicacao(argc, argv);
     QApplication::setWindowIcon(QIcon(":/icone/qelp-48.png"));
+    // A file named on the command line is where the caller meant it; then the
+    // editor works in the game's own data folder, also when started on its own.
+    const QStringList argumentos = QApplication::arguments();
+    const QString arquivo = argumentos.size() > 1 ? QFileInfo(argumentos.at(1)).absoluteFilePath() : QString();
+    preparaDiretorioDeTrabalho();
     // Qt's own texts (the file dialog's) in Portuguese, like everything else.
     QTranslator traducaoQt;
     if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
@@ -18,7 +25,6 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&traducaoQt);
     JanelaEditor janela;
     janela.show();
-    const QStringList argumentos = QApplication::arguments();
-    if (argumentos.size() > 1) janela.mAbre(argumentos.at(1));
+    if (!arquivo.isEmpty()) janela.mAbre(arquivo);
     return QApplication::exec();
 }
