@@ -106,8 +106,8 @@ std::unique_ptr<std::istream> abreValores(const std::string& arquivo) {
 
 }  // namespace
 
-const std::array<ChaveParametro, NUM_CHAVES>& chavesParametros() {
-    thread_local const auto CHAVES = std::to_array<ChaveParametro>({
+std::array<ChaveParametro, NUM_CHAVES> chavesParametros() {
+    const auto chaves = std::to_array<ChaveParametro>({
         {"CONFIG_TAXAS_DRAGA_LEITO", NUM_TAXAS, gTaxas[0].data()},
         {"CONFIG_TAXAS_AGROTOXICO", NUM_TAXAS, gTaxas[1].data()},
         {"CONFIG_TAXAS_REDE", NUM_TAXAS, gTaxas[2].data()},
@@ -145,8 +145,8 @@ const std::array<ChaveParametro, NUM_CHAVES>& chavesParametros() {
         {"ALTERA_FERR_3_PESCADOR", NUM_ALTERACOES, gAlteraFerramenta[PESCADOR][3].data()},
         {"ALTERA_FERR_3_TURISTA", NUM_ALTERACOES, gAlteraFerramenta[TURISTA][3].data()},
     });
-    static_assert(std::tuple_size_v<decltype(CHAVES)> == NUM_CHAVES, "one row for every key");
-    return CHAVES;
+    static_assert(std::tuple_size_v<decltype(chaves)> == NUM_CHAVES, "one row for every key");
+    return chaves;
 }
 
 std::vector<ResultadoParametro> interpretaParametros(std::string_view texto,

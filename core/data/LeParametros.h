@@ -21,7 +21,7 @@ struct ChaveParametro {
 
 // The 36 keys in the order they are read, with the arrays of the calling
 // thread (each thread has its own values).
-const std::array<ChaveParametro, NUM_CHAVES>& chavesParametros();
+std::array<ChaveParametro, NUM_CHAVES> chavesParametros();
 
 enum class ResultadoParametro { LIDO, CHAVE_FALTANDO, DADOS_DEMAIS };
 
