@@ -1,0 +1,33 @@
+#include "core/match/TermoEmPalavras.h"
+
+#include "core/match/Ecometro.h"
+#include "core/match/Personagens.h"
+#include "core/match/TermosTutor.h"
+
+std::string termoEmPalavras(const TermoLido& termo) {
+    switch (termo.tipo) {
+    case TermoLido::ECOMETRO: {
+        const char* cor = "vermelho";
+        switch (corEcometro(static_cast<float>(termo.valor) / 100.0f)) {
+        case ECOMETRO_VERDE: cor = "verde"; break;
+        case ECOMETRO_AMARELO: cor = "amarelo"; break;
+        case ECOMETRO_VERMELHO: break;
+        }
+        return "ecômetro " + std::to_string(termo.valor) + " % (" + cor + ")";
+    }
+    case TermoLido::ACAO: {
+        const std::string passo = ", passo " + std::to_string(termo.valor);
+        for (uint32_t personagem = 0; personagem < NUM_PERSONAGENS; ++personagem)
+            for (uint32_t k = 0; k < NUM_FERRAMENTAS; ++k) {
+                const char* nome = eventoTutor(personagem, k);
+                if (nome && termo.evento == nome)
+                    return std::string(ferramentaPersonagem(personagem, k).nome) + " (" +
+                           nomePersonagem(personagem) + ")" + passo;
+            }
+        return "ação " + termo.evento + passo;
+    }
+    case TermoLido::TEXTO:
+        break;
+    }
+    return "texto: " + termo.texto;
+}
