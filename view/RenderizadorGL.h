@@ -52,6 +52,9 @@ private:
 
     bool mTornaAtual();
     bool mCompilaProgramas();
+    // The model program for this many directional lights, compiled anew only
+    // when the count changes.
+    bool mCompilaModelo(int numLuzes);
     void mLiberaModelo(ModeloGL& modelo);
     void mDesenhaFundo();
     void mDesenhaInstancias(const CCena3D& cena);
@@ -68,6 +71,7 @@ private:
     unsigned texturaFundo = 0;
     int largura = 0, altura = 0;  // the viewport, pixels
     int uniformOrientacao = -1, uniformPosicao = -1, uniformFatia = -1;
+    int luzesDoModelo = -1;  // the directional lights programaModelo was compiled for
     QImage quadro;
     // An instance of a frame, in drawing order, with its depth slice and the
     // lake depths the slice is stretched over.
