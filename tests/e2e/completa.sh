@@ -4,7 +4,8 @@
 # shipped phase starts and its lake moves; tools of both characters reach
 # the tutor as terms; a message from the tutor shows in the Conversa window;
 # pause stills the lake; a shortened phase brings a polluter and ends the
-# match by its end event; the help viewer and the About box open; F12 ends
+# match by its end event; "Configurar" writes apl.cnf; the help viewer and
+# the About box open; F12 ends
 # the game and the tutor sees the pupil leave. Screenshots go to the build
 # tree's e2e/completa/.
 source "$(dirname "$0")/comum.sh"
@@ -170,7 +171,22 @@ chegaram=$(compare -metric AE -crop "${largura}x$((cliente / 4))+${janelaX}+$((j
   "$fotos/curta-antes.png" "$fotos/curta-fim-1.png" null: 2>&1 || true)
 ((chegaram > 500)) || falha "nenhum poluidor chegou à superfície"
 
-# 6. The help viewer and the About box.
+# 6. "Configurar": the big size and the shortened phase written to apl.cnf.
+foco
+xdotool key alt+j
+sleep 0.5
+xdotool key c
+configurar=$(janela '^Configurar$')
+sleep 0.5
+xdotool windowfocus --sync "$configurar"
+xdotool key --clearmodifiers ctrl+a
+xdotool type curta.fase
+xdotool key --clearmodifiers alt+g
+tecla_ate_sumir "$configurar" alt+f
+for _ in $(seq 50); do [[ $(cat "$trabalho/dp/apl.cnf") == $'130\n90\ncurta.fase' ]] && break; sleep 0.1; done
+[[ $(cat "$trabalho/dp/apl.cnf") == $'130\n90\ncurta.fase' ]] || falha "apl.cnf: $(cat "$trabalho/dp/apl.cnf")"
+
+# 7. The help viewer and the About box.
 foco
 xdotool key F1
 tecla_ate_sumir "$(janela '^QELP - Ajuda$')" Escape
@@ -180,7 +196,7 @@ sleep 0.5
 xdotool key s
 tecla_ate_sumir "$(janela '^Sobre$')" Escape
 
-# 7. F12 ends the game; the tutor sees the pupil leave.
+# 8. F12 ends the game; the tutor sees the pupil leave.
 fecha_com_f12
 for _ in $(seq 50); do registro | grep -q ',saida,' && break; sleep 0.1; done
 registro | grep -q ',saida,' || falha "o tutor não viu o aluno sair"
