@@ -142,7 +142,7 @@ escrito=$(compare -metric AE "$fotos/conversa-antes.png" "$fotos/conversa-depois
 ((escrito > 50)) || falha "a mensagem do tutor não apareceu na Conversa ($escrito pixels)"
 registro | grep -q ',mensagem,' || falha "a mensagem não está no registro da turma"
 
-# 4. F3 stills the lake and resumes it.
+# 4. F3 stills the lake; F3 again and it moves.
 foco
 xdotool key F3
 sleep 1
@@ -152,6 +152,11 @@ foto pausa-2
 (($(diferenca_vista pausa-1 pausa-2) == 0)) || falha "a pausa não parou o lago"
 foco
 xdotool key F3
+sleep 1
+foto volta-1
+sleep 1
+foto volta-2
+(($(diferenca_vista volta-1 volta-2) > 500)) || falha "o lago não voltou a se mexer depois da pausa"
 termina_pelo_menu
 
 # 5. The shortened phase: the petrol leak at 2 s, the motor boat at 4 s, the
