@@ -26,3 +26,12 @@ int32_t percentualEcometro(float razao) {
     if (percentual < -DOIS_A_31) return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(percentual);
 }
+
+const char* nomeCorEcometro(CorEcometro cor) {
+    switch (cor) {
+    case ECOMETRO_VERDE: return "verde";
+    case ECOMETRO_AMARELO: return "amarelo";
+    case ECOMETRO_VERMELHO: return "vermelho";
+    }
+    return "vermelho";
+}

@@ -19,6 +19,9 @@ struct Ecometro {
 // The bar's colour for the ratio energy / full scale.
 CorEcometro corEcometro(float razao);
 
+// The band's name: "verde", "amarelo", "vermelho".
+const char* nomeCorEcometro(CorEcometro cor);
+
 // The reading of the lake now; an inactive table reads 0.
 Ecometro leEcometro(const CTabelaAgentes& agentes);
 

@@ -77,12 +77,3 @@ uint32_t passosDaFase(const std::vector<ParFase>& pares) {
     }
     return passosAte(std::min(ultimo + MINUTO_DEPOIS, PARTIDA_MAXIMA));
 }
-
-const char* nomeCorEcometro(CorEcometro cor) {
-    switch (cor) {
-    case ECOMETRO_VERDE: return "verde";
-    case ECOMETRO_AMARELO: return "amarelo";
-    case ECOMETRO_VERMELHO: return "vermelho";
-    }
-    return "vermelho";
-}

@@ -45,7 +45,3 @@ std::vector<ResumoSemente> rodaSementes(const OpcoesSimulacao& opcoes, uint32_t 
 // without one, a minute after the last event that comes; at most 20
 // minutes of match.
 uint32_t passosDaFase(const std::vector<ParFase>& pares);
-
-// The names of the eco-meter's colours as simula writes them: "verde",
-// "amarelo", "vermelho".
-const char* nomeCorEcometro(CorEcometro cor);

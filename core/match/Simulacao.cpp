@@ -1,7 +1,6 @@
 #include "core/match/Simulacao.h"
 
 #include "core/data/Fase.h"
-#include "core/match/Lote.h"
 #include "core/scene/CenaPadrao.h"
 
 #include <cstdio>

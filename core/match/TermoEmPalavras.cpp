@@ -6,15 +6,9 @@
 
 std::string termoEmPalavras(const TermoLido& termo) {
     switch (termo.tipo) {
-    case TermoLido::ECOMETRO: {
-        const char* cor = "vermelho";
-        switch (corEcometro(static_cast<float>(termo.valor) / 100.0f)) {
-        case ECOMETRO_VERDE: cor = "verde"; break;
-        case ECOMETRO_AMARELO: cor = "amarelo"; break;
-        case ECOMETRO_VERMELHO: break;
-        }
-        return "ecômetro " + std::to_string(termo.valor) + " % (" + cor + ")";
-    }
+    case TermoLido::ECOMETRO:
+        return "ecômetro " + std::to_string(termo.valor) + " % (" +
+               nomeCorEcometro(corEcometro(static_cast<float>(termo.valor) / 100.0f)) + ")";
     case TermoLido::ACAO: {
         const std::string passo = ", passo " + std::to_string(termo.valor);
         for (uint32_t personagem = 0; personagem < NUM_PERSONAGENS; ++personagem)

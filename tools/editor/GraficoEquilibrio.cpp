@@ -165,9 +165,9 @@ void GraficoEquilibrio::drawBackground(QPainter* pintor, const QRectF& area) {
         return plano.bottom() - (percentual - y->min()) / (y->max() - y->min()) * plano.height();
     };
     const Zona zonas[] = {
-        {0, LIMIAR_VERMELHO * 100.0, QColor(220, 60, 50, 34), "vermelho"},
-        {LIMIAR_VERMELHO * 100.0, LIMIAR_AMARELO * 100.0, QColor(245, 200, 0, 48), "amarelo"},
-        {LIMIAR_AMARELO * 100.0, y->max(), QColor(60, 170, 80, 30), "verde"},
+        {0, LIMIAR_VERMELHO * 100.0, QColor(220, 60, 50, 34), nomeCorEcometro(ECOMETRO_VERMELHO)},
+        {LIMIAR_VERMELHO * 100.0, LIMIAR_AMARELO * 100.0, QColor(245, 200, 0, 48), nomeCorEcometro(ECOMETRO_AMARELO)},
+        {LIMIAR_AMARELO * 100.0, y->max(), QColor(60, 170, 80, 30), nomeCorEcometro(ECOMETRO_VERDE)},
     };
     pintor->save();
     QFont fonte = pintor->font();

@@ -33,11 +33,7 @@ QString simbolo(CorEcometro cor) {
 ModeloTurma::ModeloTurma(QObject* pai) : QAbstractTableModel(pai) {}
 ModeloTurma::~ModeloTurma() = default;
 
-QString ModeloTurma::nomeCor(CorEcometro cor) {
-    if (cor == ECOMETRO_VERDE) return "verde";
-    if (cor == ECOMETRO_AMARELO) return "amarelo";
-    return "vermelho";
-}
+QString ModeloTurma::nomeCor(CorEcometro cor) { return QString::fromUtf8(nomeCorEcometro(cor)); }
 
 CorEcometro ModeloTurma::corDoPercentual(int64_t percentual) {
     return corEcometro(static_cast<float>(percentual) / 100.0f);
