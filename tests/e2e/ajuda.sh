@@ -6,8 +6,7 @@ source "$(dirname "$0")/comum.sh"
 run=${1:?usage: ajuda.sh RUN_DIR}
 
 prepara_execucao "$run"
-printf '[general]\ndrivers = null\n' >"$trabalho/alsoft.conf"
-export ALSOFT_CONF="$trabalho/alsoft.conf"
+som_mudo
 inicia_xvfb
 
 quantas() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }

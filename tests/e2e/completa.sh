@@ -15,8 +15,7 @@ mkdir -p "$fotos"
 
 prepara_execucao "$run"
 printf '2 11\n4 7\n12 1\n\nPetróleo, lancha e o fim aos 12 s.\n' >"$trabalho/curta.fase"
-printf '[general]\ndrivers = null\n' >"$trabalho/alsoft.conf"
-export ALSOFT_CONF="$trabalho/alsoft.conf"
+som_mudo
 inicia_xvfb
 
 # The tutor: the console on a free port of the loopback address, out of the
@@ -57,12 +56,6 @@ registro | grep -q ',entrada,' || falha "o tutor não viu o aluno chegar"
 eval "$(xdotool getwindowgeometry --shell "$principal")"
 janelaX=$X janelaY=$Y largura=$WIDTH
 cliente=$((HEIGHT - 20))  # below the menu bar
-foto() { import -window root "$fotos/$1.png"; }
-# Pixels that differ in the 3D view between two screenshots.
-diferenca_vista() {
-  compare -metric AE -crop "${largura}x$((cliente * 3 / 4 - 10))+${janelaX}+$((janelaY + 25))" \
-    "$fotos/$1.png" "$fotos/$2.png" null: 2>&1 || true
-}
 # The mean colour "R G B" (0..255) of a box of the client area given in
 # fractions of it (left, top, width, height).
 cor_media() {
@@ -70,17 +63,9 @@ cor_media() {
   convert "$fotos/$1.png" -crop "$((largura * $4 / 100))x$((cliente * $5 / 100))+${x}+${y}" -resize 1x1\! \
     -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
 }
-foco() { xdotool windowfocus --sync "$principal"; }
 clica() {  # a point of the client area, in fractions (per cent)
   foco
   xdotool mousemove $((janelaX + largura * $1 / 100)) $((janelaY + 20 + cliente * $2 / 100)) click 1
-}
-sumiu() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  falha "a janela '$1' não fechou"
 }
 
 # A match with the phase given: F2, the phase typed in the dialog, the

@@ -21,6 +21,12 @@ prepara_execucao() {
   : >"$trabalho/vazia.fase"
 }
 
+# The game's sounds go to OpenAL's silent device.
+som_mudo() {
+  printf '[general]\ndrivers = null\n' >"$trabalho/alsoft.conf"
+  export ALSOFT_CONF="$trabalho/alsoft.conf"
+}
+
 inicia_xvfb() {
   Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$trabalho/display" 2>/dev/null &
   pid_xvfb=$!
@@ -74,4 +80,26 @@ fecha_com_f12() {
   set -e
   pid_qelp=""
   [[ $codigo -eq 0 ]] || falha "qelp terminou com código $codigo"
+}
+
+# For tests that photograph the screen: $fotos is the folder, $principal the
+# game's main window.
+foto() { import -window root "$fotos/$1.png"; }
+foco() { xdotool windowfocus --sync "$principal"; }
+
+# Pixels that differ in the 3D view (the top three quarters of the main
+# window, below its menu bar) between two screenshots.
+diferenca_vista() {
+  eval "$(xdotool getwindowgeometry --shell "$principal")"
+  compare -metric AE -crop "${WIDTH}x$((HEIGHT * 3 / 4 - 30))+${X}+$((Y + 30))" \
+    "$fotos/$1.png" "$fotos/$2.png" null: 2>&1 || true
+}
+
+# Waits up to 5 s for the window whose title matches $1 to go.
+sumiu() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  falha "a janela '$1' não fechou"
 }

@@ -7,8 +7,7 @@ source "$(dirname "$0")/comum.sh"
 run=${1:?usage: fecha_com_f12.sh RUN_DIR}
 
 prepara_execucao "$run"
-printf '[general]\ndrivers = null\n' >"$trabalho/alsoft.conf"
-export ALSOFT_CONF="$trabalho/alsoft.conf"
+som_mudo
 inicia_xvfb
 inicia_qelp_sem_tutor
 fecha_com_f12

@@ -24,8 +24,7 @@ chmod -R a-w "$prefixo"  # as for a pupil: the installed files are not the pupil
 export HOME="$trabalho/casa" XDG_DATA_HOME="$trabalho/casa/dados" XDG_CONFIG_HOME="$trabalho/casa/config"
 mkdir -p "$HOME"
 pasta="$XDG_DATA_HOME/qelp"
-printf '[general]\ndrivers = null\n' >"$trabalho/alsoft.conf"
-export ALSOFT_CONF="$trabalho/alsoft.conf"
+som_mudo
 inicia_xvfb
 
 inicia_instalado() {

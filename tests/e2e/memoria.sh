@@ -8,8 +8,7 @@ run=${1:?usage: memoria.sh RUN_DIR}
 
 prepara_execucao "$run"
 printf '10\n70\ndp/fase3.txt\n' >"$trabalho/dp/apl.cnf"
-printf '[general]\ndrivers = null\n' >"$trabalho/alsoft.conf"
-export ALSOFT_CONF="$trabalho/alsoft.conf"
+som_mudo
 inicia_xvfb
 inicia_qelp_sem_tutor
 principal=$(janela '^QELP - Tarvelo 1\.0$')

@@ -12,20 +12,11 @@ mkdir -p "$fotos"
 prepara_execucao "$run"
 printf '130\n70\npartida.fase\n' >"$trabalho/dp/apl.cnf"
 printf '2 8\n600 1\n' >"$trabalho/partida.fase"
-printf '[general]\ndrivers = null\n' >"$trabalho/alsoft.conf"
-export ALSOFT_CONF="$trabalho/alsoft.conf"
+som_mudo
 inicia_xvfb
 inicia_qelp_sem_tutor
 principal=$(janela '^QELP - Tarvelo 1\.0$')
 
-foto() { import -window root "$fotos/$1.png"; }
-# Pixels that differ in the 3D view between two screenshots.
-diferenca_vista() {
-  eval "$(xdotool getwindowgeometry --shell "$principal")"
-  local alto=$((HEIGHT * 3 / 4 - 30))
-  compare -metric AE -crop "${WIDTH}x${alto}+${X}+$((Y + 30))" "$fotos/$1.png" "$fotos/$2.png" null: 2>&1 || true
-}
-foco() { xdotool windowfocus --sync "$principal"; }
 # A dialog appears, is photographed, and the keys are pressed in it.
 no_dialogo() {
   local titulo=$1 nome=$2
@@ -36,13 +27,6 @@ no_dialogo() {
   foto "$nome"
   xdotool windowfocus --sync "$id"
   for k in "$@"; do xdotool key --clearmodifiers "$k"; sleep 0.3; done
-}
-sumiu() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  falha "a janela '$1' não fechou"
 }
 
 # 1. F2: Pescador with Alt+S, Enter; the colleague by Space on the first button.
