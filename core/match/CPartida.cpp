@@ -65,8 +65,10 @@ bool CPartida::mUsaFerramenta(uint32_t c, uint32_t k) {
         return false;
     }
     --restantes;
+    const float antes = leEcometro(agentes).razao;
     aplicaFerramenta(agentes, gAlteraFerramenta[c][k]);
-    mAnuncia({EventoPartida::FERRAMENTA, c, k});
+    const float variacao = (leEcometro(agentes).razao - antes) * 100.0f;
+    mAnuncia({EventoPartida::FERRAMENTA, c, k, 0, variacao});
     return true;
 }
 

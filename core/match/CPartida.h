@@ -33,7 +33,7 @@ struct EventoPartida {
     enum Tipo {
         INTERVENTOR,  // a phase event throws interventor a (above 8: one that does not exist)
         FIM,          // the match ended
-        FERRAMENTA,   // character a used its tool b
+        FERRAMENTA,   // character a used its tool b; variacao is what it did to the eco-meter
         RECUSADA,     // character a pressed its tool b, which has no use left
         COR,          // the eco-meter changed to band a; percentual is its reading
     };
@@ -41,6 +41,7 @@ struct EventoPartida {
     uint32_t a = 0;
     uint32_t b = 0;
     int32_t percentual = 0;
+    float variacao = 0;  // the eco-meter's reading after minus before, in percent points
     bool operator==(const EventoPartida&) const = default;
 };
 

@@ -315,6 +315,10 @@ TEST_F(Partida, FerramentaGastaUsoEAplicaOEfeito) {
     EXPECT_TRUE(partida->mUsaFerramenta(PESCADOR, 2));
     EXPECT_TRUE(partida->mUsaFerramenta(PESCADOR, 2)) << "a negative count never runs out";
     EXPECT_EQ(partida->mUsos(PESCADOR), (UsosFerramentas{0, 2, -3, 0}));
+    // The water's 12.5 more is that much of the eco-meter's full scale.
+    ASSERT_EQ(eventos.size(), 5u);
+    EXPECT_NEAR(eventos[0].variacao, 12.5f / leEcometro(partida->agentes).leitura.escala * 100.0f, 1e-4f);
+    for (EventoPartida& evento : eventos) evento.variacao = 0;
     EXPECT_EQ(eventos, (std::vector<EventoPartida>{{EventoPartida::FERRAMENTA, PESCADOR, 0},
                                                    {EventoPartida::RECUSADA, PESCADOR, 0},
                                                    {EventoPartida::RECUSADA, PESCADOR, 3},
