@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr float ESCALA_ECOMETRO = 2555.0f;  // energy of a full lake
-
 // Where new beings appear: x = (r mod 200) − 100; fish and micro-organisms
 // y = (r mod 70) − 55; algae y = bottom + 2 + (r mod 4).
 constexpr uint32_t FAIXA_X = 200;
@@ -17,11 +15,6 @@ constexpr uint32_t FAIXA_Y_AGUA = 70;
 constexpr float DESLOCA_Y_AGUA = 55.0f;
 constexpr uint32_t FAIXA_Y_FUNDO = 4;
 constexpr float ACIMA_DO_FUNDO = 2.0f;
-
-bool contaNoEcometro(const CObjetoFisico& corpo) {
-    if (corpo.tipo >= TIPO_GORDO && corpo.tipo <= TIPO_MICRO) return true;
-    return (corpo.tipo == TIPO_LAGO || corpo.tipo == TIPO_AGUA) && corpo.energia > 0.0f;
-}
 
 }  // namespace
 

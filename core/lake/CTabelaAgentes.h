@@ -16,8 +16,16 @@ inline constexpr std::size_t NUM_AGENTES = 100;
 inline constexpr std::size_t AGENTE_AGUA = 98;
 inline constexpr std::size_t AGENTE_LAGO = 99;
 
-// What mLeEcometro reads: living beings, and the lake and water while their
-// energy is positive.
+inline constexpr float ESCALA_ECOMETRO = 2555.0f;  // energy of a full lake
+
+// What the eco-meter counts: living beings, and the lake and water while
+// their energy is positive.
+inline bool contaNoEcometro(const CObjetoFisico& corpo) {
+    if (corpo.tipo >= TIPO_GORDO && corpo.tipo <= TIPO_MICRO) return true;
+    return (corpo.tipo == TIPO_LAGO || corpo.tipo == TIPO_AGUA) && corpo.energia > 0.0f;
+}
+
+// What mLeEcometro reads.
 struct LeituraEcometro {
     int32_t quantos = 0;
     float soma = 0;

@@ -23,6 +23,7 @@ bool CPartida::mInicia(uint32_t semente, uint32_t periodo, const std::string& ar
     contaInterventor = 0;
     mCarregaFerramentas();
     passosPartida = 0;
+    registro.mInicia(mPeriodoPasso(), leLago(agentes, 0));
     return true;
 }
 
@@ -32,6 +33,7 @@ bool CPartida::mPasso() {
         passoDoLago(agentes, cena);
         passosPartida += 1;
         balanca(balanco, cena);
+        registro.mPasso(agentes, passosPartida);
     }
     return true;
 }
@@ -48,6 +50,7 @@ ProximoEvento CPartida::mEventoFase() {
         return {};
     }
     if (entrada.evento >= EVENTO_SORTEADO) {
+        if (n < NUM_INTERVENTORES) registro.mPoluidor(passosPartida, n);
         mAnuncia({EventoPartida::INTERVENTOR, n});
         criaInterventor(n, contaInterventor, agentes, cena);
     }
@@ -68,6 +71,7 @@ bool CPartida::mUsaFerramenta(uint32_t c, uint32_t k) {
     const float antes = leEcometro(agentes).razao;
     aplicaFerramenta(agentes, gAlteraFerramenta[c][k]);
     const float variacao = (leEcometro(agentes).razao - antes) * 100.0f;
+    registro.mFerramenta(passosPartida, c, k, gAlteraFerramenta[c][k], variacao);
     mAnuncia({EventoPartida::FERRAMENTA, c, k, 0, variacao});
     return true;
 }
@@ -82,6 +86,7 @@ void CPartida::mTermina() {
     if (estado == PAUSADA) mPausa();
     idFimPartida = cena.mCriaInstancia(GRUPO_LUZES, MODELO_FIM_PARTIDA, {}, {}, {}, 0);
     estado = TERMINADA;
+    registro.mFim(leLago(agentes, passosPartida));
     mAnuncia({EventoPartida::FIM});
 }
 

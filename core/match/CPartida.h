@@ -17,6 +17,7 @@
 #include "core/lake/CTabelaAgentes.h"
 #include "core/match/Ecometro.h"
 #include "core/match/Passo.h"
+#include "core/match/RegistroPartida.h"
 #include "core/match/Relogio.h"
 
 #include <array>
@@ -81,7 +82,8 @@ public:
 
     // Starts a match: seeds the generator, reads the parameters file, builds
     // the lake, takes the end sign away, runs, restarts the phase counters,
-    // refills every character's tools and counts steps from 0. periodoPasso
+    // refills every character's tools, counts steps from 0 and starts the
+    // record anew. periodoPasso
     // is the step timer's period in ms, which phase times scale with. False,
     // with the state unchanged, when the parameters or the lake fail (the
     // reason has been shown).
@@ -141,6 +143,9 @@ public:
     uint32_t indiceEvento = 0;             // the phase entry that runs next
     uint32_t contaInterventor = 0;         // picks the next interventor's agent
     CTabelaAgentes agentes;
+    // What happened in the match started last, kept after it ended until
+    // the next one starts: what the debrief is made of.
+    RegistroPartida registro;
 
 private:
     void mAnuncia(const EventoPartida& evento);

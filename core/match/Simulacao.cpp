@@ -111,28 +111,21 @@ const char* Simulacao::mCabecalho() {
 }
 
 void Simulacao::mEscreveLinha(std::ostream& saida, uint32_t passo) {
-    std::array<int, 5> quantos{};
-    std::array<double, 5> energia{};
-    std::string lago, agua;
-    for (const CAgente& agente : partida->agentes.agentes) {
-        const CObjetoFisico* corpo = agente.corpo.get();
-        if (!corpo || corpo->marca != MARCA_CORPO) continue;
-        if (corpo->tipo >= TIPO_GORDO && corpo->tipo <= TIPO_MICRO) {
-            quantos[static_cast<std::size_t>(corpo->tipo)] += 1;
-            energia[static_cast<std::size_t>(corpo->tipo)] += corpo->energia;
-        } else if (corpo->tipo == TIPO_LAGO) {
-            lago = decimal(corpo->energia);
-        } else if (corpo->tipo == TIPO_AGUA) {
-            agua = decimal(corpo->energia);
-        }
-    }
-    const Ecometro ecometro = leEcometro(partida->agentes);
-
+    const LeituraLago leitura = leLago(partida->agentes, passo);
     saida << passo;
-    for (const int n : quantos) saida << ',' << n;
-    for (const double e : energia) saida << ',' << decimal(e);
-    saida << ',' << lago << ',' << agua << ',' << ecometro.leitura.quantos << ','
-          << decimal(static_cast<double>(ecometro.razao) * 100.0) << ','
-          << nomeCorEcometro(ecometro.cor) << ',' << eventos << '\n';
+    for (const int32_t n : leitura.quantos) saida << ',' << n;
+    for (const double e : leitura.energia) saida << ',' << decimal(e);
+    saida << ',' << (leitura.lago ? decimal(*leitura.lago) : "") << ','
+          << (leitura.agua ? decimal(*leitura.agua) : "") << ',' << leitura.seres << ','
+          << decimal(leitura.mPercentual()) << ',' << nomeCorEcometro(leitura.cor) << ',' << eventos
+          << '\n';
     eventos.clear();
+}
+
+ResumoPartida Simulacao::mRodaResumo() {
+    while (passosFeitos < opcoes.passos && mPasso()) {
+    }
+    // A match the steps ran out on ends as "Terminar" would end it.
+    partida->mTermina();
+    return resumoDaPartida(partida->registro);
 }

@@ -7,6 +7,7 @@
 #include "core/match/CPartida.h"
 #include "core/match/Cuidado.h"
 #include "core/match/Ecometro.h"
+#include "core/match/ResumoPartida.h"
 #include "core/platform/PlataformaConsole.h"
 #include "core/scene/CCena3D.h"
 
@@ -53,6 +54,10 @@ public:
     // Runs the match, writing the CSV rows; answers the steps run.
     uint32_t mRoda(std::ostream& saida);
 
+    // Runs the match without rows, ends it as "Terminar" would if it still
+    // runs, and answers its debrief.
+    ResumoPartida mRodaResumo();
+
     // The phase events due before the next step, in time order, then that
     // step with the tools used before it. False once the match has ended
     // (the end-of-match event), without a step.
@@ -63,6 +68,7 @@ public:
     void mEscreveLinha(std::ostream& saida, uint32_t passo);
 
     const CTabelaAgentes& mAgentes() const { return partida->agentes; }
+    const RegistroPartida& mRegistro() const { return partida->registro; }
     Ecometro mEcometro() const { return leEcometro(partida->agentes); }
     const OpcoesSimulacao& mOpcoes() const { return opcoes; }
 

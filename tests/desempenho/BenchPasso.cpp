@@ -1,6 +1,7 @@
 // The engine work of one simulation step on a full table, and a pick.
 #include "core/lake/CTabelaAgentes.h"
 #include "core/lake/Gabaritos.h"
+#include "core/match/RegistroPartida.h"
 #include "core/scene/CCena3D.h"
 #include "tests/comum/DiretorioTemporario.h"
 #include "tests/comum/ModelosTeste.h"
@@ -46,18 +47,33 @@ struct LagoCheio {
     std::unique_ptr<CTabelaAgentes> tabela = std::make_unique<CTabelaAgentes>();
 };
 
+void passoDoMotor(LagoCheio& lago) {
+    lago.tabela->mEnviaTodos(MSG_CICLO_1, 0, 0);
+    lago.tabela->mEnviaTodos(MSG_CICLO_2, 0, 0);
+    lago.tabela->mEnviaTodos(MSG_CICLO_3, 0, 0);
+    lago.cena->mVerificaBordas(GRUPO_POLUIDORES);
+    lago.cena->mVerificaBordas(GRUPO_SERES);
+    lago.cena->mVerificaColisoes(GRUPO_SERES, false);
+}
+
 void BM_PassoDoMotor(benchmark::State& estado) {
     LagoCheio lago;
-    for (auto _ : estado) {
-        lago.tabela->mEnviaTodos(MSG_CICLO_1, 0, 0);
-        lago.tabela->mEnviaTodos(MSG_CICLO_2, 0, 0);
-        lago.tabela->mEnviaTodos(MSG_CICLO_3, 0, 0);
-        lago.cena->mVerificaBordas(GRUPO_POLUIDORES);
-        lago.cena->mVerificaBordas(GRUPO_SERES);
-        lago.cena->mVerificaColisoes(GRUPO_SERES, false);
-    }
+    for (auto _ : estado) passoDoMotor(lago);
 }
 BENCHMARK(BM_PassoDoMotor);
+
+// The same step and the match's record, as a running match keeps it.
+void BM_PassoDoMotorComRegistro(benchmark::State& estado) {
+    LagoCheio lago;
+    RegistroPartida registro;
+    registro.mInicia(130, leLago(*lago.tabela, 0));
+    uint32_t passo = 0;
+    for (auto _ : estado) {
+        passoDoMotor(lago);
+        registro.mPasso(*lago.tabela, ++passo);
+    }
+}
+BENCHMARK(BM_PassoDoMotorComRegistro);
 
 void BM_Escolha(benchmark::State& estado) {
     LagoCheio lago;

@@ -86,9 +86,26 @@ done
 ./simula --sementes 3-7 --fase "$tmp/curta.txt" --passos 400 >"$tmp/sozinho.csv"
 ! cmp -s "$tmp/lote.csv" "$tmp/sozinho.csv" || falha "--cuidado não mudou nada"
 
+# The debrief: the three durations, the final colour, then three to six
+# sentences; the polluters that came are named; a run the steps cut short
+# ends as "Terminar" would.
+./simula --resumo --fase "$tmp/curta.txt" --passos 400 --usa 100,0,0 >"$tmp/resumo.txt"
+[[ $(head -n 4 "$tmp/resumo.txt" | cut -d: -f1 | tr '\n' ' ') == "verde amarelo vermelho cor final " ]] \
+  || falha "resumo: $(head -n 4 "$tmp/resumo.txt")"
+frases=$(tail -n +5 "$tmp/resumo.txt" | wc -l)
+((frases >= 3 && frases <= 6)) || falha "resumo com $frases frases"
+grep -q "vazamento de gasolina\|o lixo" "$tmp/resumo.txt" || falha "resumo sem os poluidores: $(cat "$tmp/resumo.txt")"
+grep -qx "Você usou Abrir sol 1 vez: .*" "$tmp/resumo.txt" || falha "resumo sem a ferramenta"
+# 307 steps of 130 ms: the durations add up to 0:40.
+segundos=$(head -n 3 "$tmp/resumo.txt" | sed 's/.*: //' | awk -F: '{s += $1 * 60 + $2} END {print s}')
+((segundos >= 39 && segundos <= 41)) || falha "durações somam $segundos s"
+./simula --resumo --passos 50 >"$tmp/curto.txt"
+grep -qx "Nenhum poluidor chegou ao lago." "$tmp/curto.txt" || falha "resumo sem fase: $(cat "$tmp/curto.txt")"
+
 # Bad options: usage and exit code 2.
 for opcoes in "--passos" "--passos dez" "--cada 0" "--usa 1,4,0" "--usa 1,0" "--vista 10" "--xyz 1" \
-              "--sementes 5" "--sementes 7-3" "--sementes 1-2 --semente 3" "--sementes a-b"; do
+              "--sementes 5" "--sementes 7-3" "--sementes 1-2 --semente 3" "--sementes a-b" \
+              "--sementes 1-2 --resumo"; do
   set +e
   # shellcheck disable=SC2086
   ./simula $opcoes >/dev/null 2>"$tmp/erro"

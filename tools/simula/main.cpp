@@ -2,11 +2,11 @@
 //
 //   simula [--valores FILE] [--fase FILE] [--semente N | --sementes A-B]
 //          [--passos N] [--cada K] [--vista LxA] [--periodo MS]
-//          [--usa PASSO,C,K]... [--cuidado]
+//          [--usa PASSO,C,K]... [--cuidado] [--resumo]
 //
 // Writes one CSV row after the lake is built and after every K-th step, or,
-// with --sementes, one row a seed; message boxes of the game go to standard
-// error. Exit code 1 when the match cannot start, 2 for a bad option.
+// with --sementes, one row a seed, or, with --resumo, the match's debrief as
+// the game shows it; message boxes of the game go to standard error. Exit code 1 when the match cannot start, 2 for a bad option.
 #include "core/match/Lote.h"
 #include "core/match/Simulacao.h"
 
@@ -21,7 +21,7 @@ namespace {
 constexpr const char* USO =
     "uso: simula [--valores ARQUIVO] [--fase ARQUIVO] [--semente N | --sementes A-B]\n"
     "            [--passos N] [--cada K] [--vista LxA] [--periodo MS] [--usa PASSO,C,K]...\n"
-    "            [--cuidado]\n"
+    "            [--cuidado] [--resumo]\n"
     "  --valores  parâmetros especiais (padrão dp/valores.txt)\n"
     "  --fase     arquivo de fase (padrão: nenhum evento)\n"
     "  --semente  semente do gerador aleatório (padrão 1)\n"
@@ -34,11 +34,15 @@ constexpr const char* USO =
     "  --periodo  período do passo em ms (padrão 130)\n"
     "  --usa      usa a ferramenta K (0-3) do personagem C (0-3) antes do passo PASSO\n"
     "  --cuidado  os usos de um aluno cuidadoso (Mãe Natureza e Pescador, 24 usos\n"
-    "             espalhados pelos passos da partida)\n";
+    "             espalhados pelos passos da partida)\n"
+    "  --resumo   em vez das linhas, o resumo da partida como o jogo mostra: quanto\n"
+    "             tempo o lago ficou em cada cor e as frases sobre o que aconteceu\n"
+    "             (uma partida que não chega ao fim termina no último passo)\n";
 
 struct Pedido {
     OpcoesSimulacao opcoes;
     std::optional<std::pair<uint32_t, uint32_t>> sementes;  // --sementes A-B
+    bool resumo = false;                                     // --resumo
 };
 
 std::optional<uint32_t> numero(std::string_view texto) {
@@ -70,8 +74,8 @@ std::optional<Pedido> leOpcoes(int argc, char* argv[]) {
     bool cuidado = false, umaSemente = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view nome = argv[i];
-        if (nome == "--cuidado") {
-            cuidado = true;
+        if (nome == "--cuidado" || nome == "--resumo") {
+            (nome == "--cuidado" ? cuidado : pedido.resumo) = true;
             continue;
         }
         if (i + 1 >= argc) return std::nullopt;
@@ -108,7 +112,8 @@ std::optional<Pedido> leOpcoes(int argc, char* argv[]) {
             return std::nullopt;
         }
     }
-    if (opcoes.cada == 0 || (umaSemente && pedido.sementes)) return std::nullopt;
+    if (opcoes.cada == 0 || (umaSemente && pedido.sementes) || (pedido.resumo && pedido.sementes))
+        return std::nullopt;
     if (cuidado)
         for (const UsoFerramenta& uso : roteiroCuidado(opcoes.passos)) opcoes.usos.push_back(uso);
     return pedido;
@@ -149,6 +154,7 @@ int main(int argc, char* argv[]) {
     if (opcoes->sementes) return rodaSementes(opcoes->opcoes, opcoes->sementes->first, opcoes->sementes->second);
     Simulacao simulacao(opcoes->opcoes);
     if (!simulacao.mInicia()) return 1;
-    simulacao.mRoda(std::cout);
+    if (opcoes->resumo) std::cout << textoResumo(simulacao.mRodaResumo());
+    else simulacao.mRoda(std::cout);
     return 0;
 }
