@@ -73,8 +73,9 @@ bool CApl::mInicializa() {
     faseAtual = faseSugerida;
     if (gComTutor) tamanhoJanela = TAMANHO_JANELA_PADRAO;
 
-    // 5. The main window.
+    // 5. The main window; no debrief until a match has ended.
     if (!janela.mCriaJanela(menuPrincipal(), TITULO_JANELA, *this)) return false;
+    mOfereceResumo(false);
 
     // 6. The 2D layer.
     if (!tela.mIniciaTela(janela)) return false;

@@ -16,6 +16,9 @@
 #include "tutor/Tutor.h"
 #include "view/CJanela.h"
 #include "view/CTela2D.h"
+#include "view/JanelaResumo.h"
+
+#include <QPointer>
 
 #include <cstdint>
 #include <memory>
@@ -83,6 +86,13 @@ public:
     // eco-meter and a frame are drawn whenever a match exists.
     void mPasso();
 
+    // --- the debrief (view/CApl_Resumo.cpp)
+    // The debrief of the match that ended last, in its window beside the
+    // game; nothing while no ended match is on record.
+    void mAbreResumo();
+    // The debrief's window, while it is open.
+    JanelaResumo* mJanelaResumo() const { return janelaResumo; }
+
     // --- 3D scene (view/CApl_Cena.cpp)
     // The lights, then the 17 models; stops at the first that fails.
     bool mCarregaCena();
@@ -143,6 +153,11 @@ private:
     // A client pixel as a fraction of the window's layout size.
     float mFracaoX(uint32_t px) const;
     float mFracaoY(uint32_t py) const;
+
+    // The debrief, offered from the end of a match until the next one starts.
+    void mOfereceResumo(bool oferece);
+    QPointer<JanelaResumo> janelaResumo;
+    bool resumoPendente = false;  // the match running now has not shown its debrief
 
     bool conversaJaAberta = false;  // the Conversa window was opened in this run
     DecodificadorTutor textoTutor;  // the tutor's bytes as text, across reads

@@ -73,6 +73,9 @@ void CApl::mExecutaComando(int id) {
     case CMD_TERMINAR:
         mTerminaPartida();
         break;
+    case CMD_RESUMO:
+        mAbreResumo();
+        break;
     case CMD_EDITAR_FASES:
         mIniciaUmaVez({programaLocal("editor")}, procEditor);
         break;

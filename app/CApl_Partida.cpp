@@ -31,6 +31,8 @@ bool CApl::mNovaPartida() {
 bool CApl::mIniciaPartida(uint32_t semente) {
     mDefinePersonagens(partida.personagem, partida.personagemColega);
     if (!partida.mInicia(semente, periodoPasso)) return false;
+    mOfereceResumo(false);
+    resumoPendente = true;
     mMostraPainel();
     mExecEventosFase(ORIGEM_INICIO);
     mRedesenhaPainel();
@@ -59,6 +61,11 @@ void CApl::mAconteceu(const EventoPartida& evento) {
     case EventoPartida::FIM:
         mMarcaPausa();
         sons.mTocaSom(SOM_FIM_PARTIDA);
+        if (resumoPendente) {
+            resumoPendente = false;
+            mOfereceResumo(true);
+            mAbreResumo();
+        }
         break;
     case EventoPartida::FERRAMENTA:
         sons.mTocaSom(SOM_SUCESSO);

@@ -14,6 +14,8 @@ std::vector<MenuJanela> menuPrincipal() {
              {"Editar Parâmetros &Especiais...", CMD_EDITAR_PARAMETROS},
              separador,
              {"&Sair", CMD_SAIR},
+             separador,
+             {"&Resumo da Partida...", CMD_RESUMO},
          }},
         {"&Ajuda",
          {

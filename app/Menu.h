@@ -15,6 +15,7 @@ inline constexpr int CMD_SOBRE = 40008;
 inline constexpr int CMD_TERMINAR = 40010;
 inline constexpr int CMD_EDITAR_FASES = 40014;
 inline constexpr int CMD_EDITAR_PARAMETROS = 40015;
+inline constexpr int CMD_RESUMO = 40016;  // the debrief of the match that ended last
 
 // "&Jogo" and "&Ajuda", with every entry.
 std::vector<MenuJanela> menuPrincipal();

@@ -315,6 +315,17 @@ void CJanela::mMarcaComando(int id, bool marcado) {
     }
 }
 
+void CJanela::mHabilitaComando(int id, bool habilitado) {
+    if (!janela) return;
+    if (const auto acao = janela->acoes.find(id); acao != janela->acoes.end()) acao->second->setEnabled(habilitado);
+}
+
+bool CJanela::mComandoHabilitado(int id) const {
+    if (!janela) return false;
+    const auto acao = janela->acoes.find(id);
+    return acao != janela->acoes.end() && acao->second->isEnabled();
+}
+
 void CJanela::mDestroiJanela() {
     if (janela) delete janela.data();
 }

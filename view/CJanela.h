@@ -90,6 +90,9 @@ public:
 
     // The check mark of a menu entry.
     void mMarcaComando(int id, bool marcado);
+    // Whether a menu entry can be chosen.
+    void mHabilitaComando(int id, bool habilitado);
+    bool mComandoHabilitado(int id) const;
 
     // Destroys the window at once (the destroy message ends the program).
     void mDestroiJanela();

@@ -265,6 +265,7 @@ TEST_F(Controle, TodasAsEntradasDoMenuHabilitadas) {
     int entradas = 0;
     for (QAction* menu : janela->findChild<QMenuBar*>()->actions())
         for (QAction* item : menu->menu()->actions()) {
+            if (item->text() == "&Resumo da Partida...") continue;  // offered once a match has ended
             EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
             entradas += !item->isSeparator();
         }

@@ -25,20 +25,6 @@ bool vem(int32_t tempo) { return tempo >= 0 && tempo <= ModeloFase::TEMPO_MAXIMO
 
 }  // namespace
 
-std::vector<int> niveisDosRotulos(const std::vector<double>& centros, const std::vector<double>& larguras,
-                                  int niveis, double folga) {
-    std::vector<double> livreDesde(static_cast<std::size_t>(std::max(niveis, 1)), -1e300);
-    std::vector<int> escolhidos;
-    for (std::size_t i = 0; i < centros.size(); ++i) {
-        const double esquerda = centros[i] - larguras[i] / 2;
-        std::size_t nivel = 0;
-        while (nivel + 1 < livreDesde.size() && livreDesde[nivel] > esquerda) ++nivel;
-        livreDesde[nivel] = centros[i] + larguras[i] / 2 + folga;
-        escolhidos.push_back(static_cast<int>(nivel));
-    }
-    return escolhidos;
-}
-
 LinhaTempo::LinhaTempo(const ModeloFase& m, QWidget* dono) : QWidget(dono), modelo(m) {
     setMinimumHeight(140);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -4,18 +4,13 @@
 // its row.
 #pragma once
 
+#include "view/GraficoEcometro.h"
+
 #include <QWidget>
 
 #include <vector>
 
 class ModeloFase;
-
-// The row (0 the nearest to the axis) of each label, given left to right by
-// its centre and width in pixels: a label takes the first row where it
-// keeps folga pixels from the one before it; the last row takes what fits
-// nowhere.
-std::vector<int> niveisDosRotulos(const std::vector<double>& centros, const std::vector<double>& larguras,
-                                  int niveis, double folga = 6);
 
 class LinhaTempo : public QWidget {
     Q_OBJECT
