@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
@@ -225,6 +226,11 @@ void JanelaResumo::mPreencheTextos(const std::string& fase) {
     QString lista = "<ul style=\"margin-left:-20px\">";
     for (const std::string& frase : resumo.frases) lista += "<li>" + html(qt(frase)) + "</li>";
     frases->setText(lista + "</ul>");
+}
+
+void JanelaResumo::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape) close();
+    else QWidget::keyPressEvent(evento);
 }
 
 void JanelaResumo::mPosiciona() {

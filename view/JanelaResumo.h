@@ -37,6 +37,9 @@ public:
     const ResumoPartida& mResumo() const { return resumo; }
     GraficoEcometro* mGrafico() const { return grafico; }
 
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;  // Esc closes it
+
 private:
     void mDesenhaGrafico();
     void mPreencheTextos(const std::string& fase);

@@ -50,7 +50,7 @@ ProximoEvento CPartida::mEventoFase() {
         return {};
     }
     if (entrada.evento >= EVENTO_SORTEADO) {
-        if (n < NUM_INTERVENTORES) registro.mPoluidor(passosPartida, n);
+        if (n < NUM_INTERVENTORES) registro.mPoluidor(leLago(agentes, passosPartida), n);
         mAnuncia({EventoPartida::INTERVENTOR, n});
         criaInterventor(n, contaInterventor, agentes, cena);
     }
@@ -68,10 +68,10 @@ bool CPartida::mUsaFerramenta(uint32_t c, uint32_t k) {
         return false;
     }
     --restantes;
-    const float antes = leEcometro(agentes).razao;
+    const LeituraLago antes = leLago(agentes, passosPartida);
     aplicaFerramenta(agentes, gAlteraFerramenta[c][k]);
-    const float variacao = (leEcometro(agentes).razao - antes) * 100.0f;
-    registro.mFerramenta(passosPartida, c, k, gAlteraFerramenta[c][k], variacao);
+    const float variacao = (leEcometro(agentes).razao - antes.razao) * 100.0f;
+    registro.mFerramenta(antes, c, k, gAlteraFerramenta[c][k], variacao);
     mAnuncia({EventoPartida::FERRAMENTA, c, k, 0, variacao});
     return true;
 }

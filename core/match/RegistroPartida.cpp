@@ -55,14 +55,16 @@ void RegistroPartida::mRegistra(const LeituraLago& leitura) {
     leituras.push_back(leitura);
 }
 
-void RegistroPartida::mPoluidor(uint32_t passo, uint32_t n) {
-    mMarca({MarcaPartida::POLUIDOR, passo, n});
+void RegistroPartida::mPoluidor(const LeituraLago& antes, uint32_t n) {
+    mRegistra(antes);
+    mMarca({MarcaPartida::POLUIDOR, antes.passo, n});
 }
 
-void RegistroPartida::mFerramenta(uint32_t passo, uint32_t c, uint32_t k, const Alteracao& efeito,
+void RegistroPartida::mFerramenta(const LeituraLago& antes, uint32_t c, uint32_t k, const Alteracao& efeito,
                                   float variacao) {
+    mRegistra(antes);
     usos.at(c).at(k) += 1;
-    mMarca({MarcaPartida::FERRAMENTA, passo, c, k, variacao, efeito});
+    mMarca({MarcaPartida::FERRAMENTA, antes.passo, c, k, variacao, efeito});
 }
 
 void RegistroPartida::mFim(const LeituraLago& fim) {

@@ -62,8 +62,11 @@ public:
     void mPasso(const CTabelaAgentes& agentes, uint32_t passo) {
         if (passo % passosPorLeitura == 0) mRegistra(leLago(agentes, passo));
     }
-    void mPoluidor(uint32_t passo, uint32_t n);
-    void mFerramenta(uint32_t passo, uint32_t c, uint32_t k, const Alteracao& efeito, float variacao);
+    // Polluter n comes, or character c uses its tool k, on the lake as it
+    // was just before: that reading is kept too, so that the chart's change
+    // starts where the mark is.
+    void mPoluidor(const LeituraLago& antes, uint32_t n);
+    void mFerramenta(const LeituraLago& antes, uint32_t c, uint32_t k, const Alteracao& efeito, float variacao);
     // The match ended with the lake as fim reads it: a last reading (it
     // replaces one of the same step: tools may have acted since) and the
     // end's mark. Nothing once ended, or before a start.

@@ -75,6 +75,12 @@ void BM_PassoDoMotorComRegistro(benchmark::State& estado) {
 }
 BENCHMARK(BM_PassoDoMotorComRegistro);
 
+void BM_LeituraDoLago(benchmark::State& estado) {
+    LagoCheio lago;
+    for (auto _ : estado) benchmark::DoNotOptimize(leLago(*lago.tabela, 1));
+}
+BENCHMARK(BM_LeituraDoLago);
+
 void BM_Escolha(benchmark::State& estado) {
     LagoCheio lago;
     for (auto _ : estado) benchmark::DoNotOptimize(lago.cena->mAgenteEm(280, 157));

@@ -4,10 +4,10 @@
 # shipped phase starts and its lake moves; tools of both characters reach
 # the tutor as terms; a message from the tutor shows in the Conversa window;
 # pause stills the lake; a shortened phase brings a polluter and ends the
-# match by its end event; "Configurar" writes apl.cnf; the help viewer and
-# the About box open; F12 ends
-# the game and the tutor sees the pupil leave. Screenshots go to the build
-# tree's e2e/completa/.
+# match by its end event, and its debrief opens; "Configurar" writes
+# apl.cnf; the help viewer and the About box open; F12 ends the game and the
+# tutor sees the pupil leave. Screenshots go to the build tree's
+# e2e/completa/.
 source "$(dirname "$0")/comum.sh"
 run=${1:?usage: completa.sh RUN_DIR SCREENSHOT_DIR}
 fotos=${2:?usage: completa.sh RUN_DIR SCREENSHOT_DIR}
@@ -150,6 +150,17 @@ inicia_partida curta.fase
 sleep 1
 foto curta-antes
 sleep 14
+# The debrief opens beside the game, names the polluters that came, and
+# closes with Esc.
+resumo=$(janela '^QELP - Resumo da Partida$')
+sleep 1
+import -window "$resumo" "$fotos/resumo.png"
+eval "$(xdotool getwindowgeometry --shell "$resumo")"
+((WIDTH >= 500 && HEIGHT >= 400)) || falha "o resumo é pequeno demais (${WIDTH}x$HEIGHT)"
+read -r r g b <<<"$(convert "$fotos/resumo.png" -crop "$((WIDTH / 2))x$((HEIGHT / 4))+$((WIDTH / 4))+$((HEIGHT / 6))" \
+  -resize 1x1\! -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:)"
+((r > 150 && g > 150)) || falha "o gráfico do resumo não aparece ($r $g $b)"
+tecla_ate_sumir "$resumo" Escape
 foto curta-fim-1
 sleep 1
 foto curta-fim-2

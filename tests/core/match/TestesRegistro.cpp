@@ -46,7 +46,8 @@ TEST(Registro, UmaPartidaInteiraComoOJogoAViu) {
     ASSERT_TRUE(registro.mTerminado()) << "the phase's end event ends the record";
     EXPECT_EQ(registro.mPeriodoMs(), 130u);
     const auto& leituras = registro.mLeituras();
-    ASSERT_EQ(leituras.size(), 30u) << "steps 0, 4, … 112 and the end at 115";
+    ASSERT_EQ(leituras.size(), 34u) << "steps 0, 4, … 112, the end at 115, and the lake as the tools at 9 and "
+                                        "49 and the polluters at 23 and 46 found it";
     EXPECT_EQ(leituras[1].passo, RegistroPartida::PASSOS_POR_LEITURA);
     EXPECT_EQ(leituras.back().passo, 115u);
     uint32_t total = 0;
@@ -79,8 +80,10 @@ TEST(Registro, UmaPartidaInteiraComoOJogoAViu) {
         for (char& c : esperada) c = c == ',' ? ';' : c == '.' ? ',' : c;
         EXPECT_EQ(campos(linhasPlanilha[1 + i], ';', 16), esperada) << "row " << i;
     }
-    EXPECT_EQ(linhasPlanilha[4].substr(linhasPlanilha[4].rfind(';') + 1), "Abrir sol (Mãe Natureza)")
-        << "a tool used before step 10 shows in the reading of step 12";
+    const std::string& passo12 = linhasPlanilha[5];
+    EXPECT_EQ(passo12.substr(0, 3), "12;");
+    EXPECT_EQ(passo12.substr(passo12.rfind(';') + 1), "Abrir sol (Mãe Natureza)")
+        << "a tool used before step 10 shows in the first reading after it";
     EXPECT_EQ(linhasPlanilha.back().substr(linhasPlanilha.back().rfind(';') + 1), "fim da partida");
 }
 
@@ -120,7 +123,7 @@ TEST(Registro, MemoriaLimitadaEmPartidaSemFim) {
     EXPECT_EQ(registro.mLeituras().back().passo, passos) << "a reading from the past is ignored";
 
     for (uint32_t i = 0; i < RegistroPartida::MAX_MARCAS + 10; ++i)
-        registro.mFerramenta(passos, TURISTA, 3, {}, 0);
+        registro.mFerramenta(leituraSintetica(passos, ECOMETRO_VERDE), TURISTA, 3, {}, 0);
     EXPECT_EQ(registro.mMarcas().size(), RegistroPartida::MAX_MARCAS);
     EXPECT_EQ(registro.mUsos(TURISTA, 3), RegistroPartida::MAX_MARCAS + 10) << "every use is counted";
 }

@@ -24,6 +24,13 @@ LeituraLago lago(uint32_t passo, std::array<int32_t, NUM_ESPECIES> quantos, std:
     return leitura;
 }
 
+// The lake as the record last saw it, at a later step: what an event finds.
+LeituraLago agora(const RegistroPartida& registro, uint32_t passo) {
+    LeituraLago leitura = registro.mLeituras().back();
+    leitura.passo = std::max(passo, leitura.passo);
+    return leitura;
+}
+
 const std::array<int32_t, NUM_ESPECIES> TODOS = {3, 6, 8, 8, 16};
 const std::array<double, NUM_ESPECIES> CHEIOS = {75, 150, 200, 200, 400};
 
@@ -51,16 +58,18 @@ TEST(Resumo, TemposEmMinutosESegundos) {
 RegistroPartida partidaContada() {
     const std::array<double, NUM_ESPECIES> semMetadeDasAlgas = {75, 150, 200, 100, 400};
     RegistroPartida registro;
+    const Alteracao abreSol = {0, 0, 0, 0.3f, 0, 0, 0};
     registro.mInicia(UM_SEGUNDO, lago(0, TODOS, CHEIOS, 90));
+    registro.mFerramenta(agora(registro, 20), MAE_NATUREZA, 0, abreSol, 3.0f);
     registro.mRegistra(lago(80, TODOS, CHEIOS, 85));
-    registro.mPoluidor(80, 6);
+    registro.mPoluidor(agora(registro, 80), 6);
+    registro.mFerramenta(agora(registro, 100), MAE_NATUREZA, 0, abreSol, 3.0f);
     registro.mRegistra(lago(110, TODOS, semMetadeDasAlgas, 70));
     registro.mRegistra(lago(120, TODOS, semMetadeDasAlgas, 60));
     registro.mRegistra(lago(180, TODOS, semMetadeDasAlgas, 50));
-    for (const uint32_t passo : {20u, 100u, 200u})
-        registro.mFerramenta(passo, MAE_NATUREZA, 0, {0, 0, 0, 0.3f, 0, 0, 0}, 3.0f);
+    registro.mFerramenta(agora(registro, 200), MAE_NATUREZA, 0, abreSol, 3.0f);
     registro.mRegistra(lago(210, {0, 6, 8, 8, 16}, {0, 150, 200, 100, 400}, 30));
-    registro.mPoluidor(215, 3);
+    registro.mPoluidor(agora(registro, 215), 3);
     registro.mFim(lago(240, {0, 6, 8, 8, 16}, {0, 150, 200, 100, 400}, 20));
     return registro;
 }
@@ -121,11 +130,20 @@ TEST(Resumo, CadaPartidaTemDeTresASeisFrases) {
          {"A partida acabou antes de completar um segundo."}},
     };
     for (const auto& caso : casos) {
+        // The readings and the events in the order of their steps.
         RegistroPartida registro;
         registro.mInicia(UM_SEGUNDO, caso.leituras.front());
-        for (std::size_t i = 1; i < caso.leituras.size(); ++i) registro.mRegistra(caso.leituras[i]);
-        for (const auto& [passo, n] : caso.poluidores) registro.mPoluidor(passo, n);
-        for (const Uso& uso : caso.usos) registro.mFerramenta(uso.passo, uso.personagem, uso.ferramenta, uso.efeito, 1);
+        std::size_t poluidor = 0, uso = 0;
+        for (std::size_t i = 1; i <= caso.leituras.size(); ++i) {
+            const uint32_t ate = i < caso.leituras.size() ? caso.leituras[i].passo : UINT32_MAX;
+            for (; poluidor < caso.poluidores.size() && caso.poluidores[poluidor].first < ate; ++poluidor)
+                registro.mPoluidor(agora(registro, caso.poluidores[poluidor].first), caso.poluidores[poluidor].second);
+            for (; uso < caso.usos.size() && caso.usos[uso].passo < ate; ++uso) {
+                const Uso& u = caso.usos[uso];
+                registro.mFerramenta(agora(registro, u.passo), u.personagem, u.ferramenta, u.efeito, 1);
+            }
+            if (i < caso.leituras.size()) registro.mRegistra(caso.leituras[i]);
+        }
         registro.mFim(caso.leituras.back());
         const ResumoPartida resumo = resumoDaPartida(registro);
         EXPECT_GE(resumo.frases.size(), 3u) << caso.nome;
