@@ -56,13 +56,6 @@ double segundosDoPasso(const RegistroPartida& registro, uint32_t passo) {
     return static_cast<double>(passo) * registro.mPeriodoMs() / 1000.0;
 }
 
-// The eco-meter's reading at a step, from the reading at or before it.
-double ecometroEm(const std::vector<LeituraLago>& leituras, uint32_t passo) {
-    const auto depois = std::upper_bound(leituras.begin(), leituras.end(), passo,
-                                         [](uint32_t p, const LeituraLago& l) { return p < l.passo; });
-    return (depois == leituras.begin() ? leituras.front() : *(depois - 1)).mPercentual();
-}
-
 QString html(const QString& texto) { return texto.toHtmlEscaped(); }
 
 }  // namespace
@@ -182,7 +175,7 @@ void JanelaResumo::mDesenhaGrafico() {
                 serie->setColor(CORES_PERSONAGENS.at(marca.a).lighter(100 + 25 * static_cast<int>(marca.b)));
                 serie->setBorderColor(CORES_PERSONAGENS.at(marca.a).darker(150));
             }
-            serie->append(t, ecometroEm(leituras, marca.passo + 1));
+            serie->append(t, registro.mLeituraEm(marca.passo + 1).mPercentual());
         }
     }
     for (const auto& [ferramenta, serie] : ferramentas) grafico->addSeries(serie);

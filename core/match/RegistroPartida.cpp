@@ -1,5 +1,7 @@
 #include "core/match/RegistroPartida.h"
 
+#include <algorithm>
+
 namespace {
 std::size_t indiceCor(CorEcometro cor) { return static_cast<std::size_t>(cor - ECOMETRO_VERDE); }
 }  // namespace
@@ -73,6 +75,12 @@ void RegistroPartida::mFim(const LeituraLago& fim) {
     else mRegistra(fim);
     mMarca({MarcaPartida::FIM, leituras.back().passo});
     terminado = true;
+}
+
+const LeituraLago& RegistroPartida::mLeituraEm(uint32_t passo) const {
+    const auto depois = std::upper_bound(leituras.begin(), leituras.end(), passo,
+                                         [](uint32_t p, const LeituraLago& l) { return p < l.passo; });
+    return depois == leituras.begin() ? leituras.front() : *(depois - 1);
 }
 
 uint32_t RegistroPartida::mPassosNaCor(CorEcometro cor) const { return passosNaCor[indiceCor(cor)]; }

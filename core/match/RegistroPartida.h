@@ -79,6 +79,9 @@ public:
     bool mTerminado() const { return terminado; }
     uint32_t mPeriodoMs() const { return periodoMs; }
     const std::vector<LeituraLago>& mLeituras() const { return leituras; }
+    // The last reading at or before passo (the first when none is); only
+    // once started.
+    const LeituraLago& mLeituraEm(uint32_t passo) const;
     const std::vector<MarcaPartida>& mMarcas() const { return marcas; }
     // Steps spent in the colour: from each reading to the next, the first one's colour.
     uint32_t mPassosNaCor(CorEcometro cor) const;

@@ -40,13 +40,6 @@ std::string lista(const std::vector<std::string>& itens) {
     return texto;
 }
 
-// The last reading at or before passo (the first when none is).
-const LeituraLago& leituraEm(const std::vector<LeituraLago>& leituras, uint32_t passo) {
-    const auto depois = std::upper_bound(leituras.begin(), leituras.end(), passo,
-                                         [](uint32_t p, const LeituraLago& l) { return p < l.passo; });
-    return depois == leituras.begin() ? leituras.front() : *(depois - 1);
-}
-
 // How much of its energy a kind lost, in words a child reads: "metade da energia".
 const char* parteDaEnergia(double perda) {
     if (perda >= 0.9) return "quase toda a energia";
@@ -98,14 +91,13 @@ std::string fraseDano(const Dano& dano) {
 }
 
 void frasesPoluidores(const RegistroPartida& registro, std::vector<std::string>& frases) {
-    const auto& leituras = registro.mLeituras();
     const uint32_t periodo = std::max<uint32_t>(registro.mPeriodoMs(), 1);
     const uint32_t janela = (JANELA_DANO_MS + periodo - 1) / periodo;  // steps
     std::vector<Dano> danos;
     for (const MarcaPartida& marca : registro.mMarcas()) {
         if (marca.tipo != MarcaPartida::POLUIDOR) continue;
-        Dano dano{&marca, &leituraEm(leituras, marca.passo), &leituraEm(leituras, marca.passo + janela)};
-        dano.janelaInteira = leituras.back().passo >= marca.passo + janela;
+        Dano dano{&marca, &registro.mLeituraEm(marca.passo), &registro.mLeituraEm(marca.passo + janela)};
+        dano.janelaInteira = registro.mLeituras().back().passo >= marca.passo + janela;
         danos.push_back(dano);
     }
     if (danos.empty()) {
