@@ -1,5 +1,6 @@
 // The balance check without a window: the band statistics, the colour
-// counts, the points per series, and real matches of a tiny phase.
+// counts and the verdict, the points per series, and real matches of a
+// tiny phase.
 #include "tools/editor/Equilibrio.h"
 #include "tools/editor/GraficoEquilibrio.h"
 #include "tools/editor/LinhaTempo.h"
@@ -25,11 +26,41 @@ PedidoEquilibrio pedidoPequeno(uint32_t sementes) {
     return pedido;
 }
 
-TEST(FaixaEcometro, MedianaMenorEMaiorEmCadaPonto) {
-    const FaixaEcometro faixa = faixaEcometro({resumo({1, 5, 3}), resumo({2, 4}), resumo({9})});
-    EXPECT_EQ(faixa.mediana, (std::vector<float>{2, 4.5f, 3})) << "an even count takes the mean of the middle two";
-    EXPECT_EQ(faixa.minimo, (std::vector<float>{1, 4, 3}));
-    EXPECT_EQ(faixa.maximo, (std::vector<float>{9, 5, 3})) << "a series that ended early stops counting";
+TEST(Percentil, PosicaoMaisProxima) {
+    // The value at rank ceil(p / 100 × n), 1-based, never below the first.
+    std::vector<float> cem(100);
+    for (std::size_t i = 0; i < cem.size(); ++i) cem[i] = static_cast<float>(i + 1);
+    const struct {
+        std::vector<float> ordenados;
+        uint32_t p;
+        float esperado;
+    } casos[] = {
+        {{7}, 10, 7},           {{7}, 90, 7},
+        {{1, 2}, 10, 1},        {{1, 2}, 90, 2},
+        {{1, 2, 3}, 90, 3},     {{1, 2, 3}, 50, 2},
+        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 10, 1},  {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 90, 9},
+        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 10, 2}, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 90, 10},
+        {cem, 10, 10},          {cem, 90, 90},
+        {cem, 0, 1},            {cem, 100, 100},
+        {cem, 250, 100},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(percentil(caso.ordenados, caso.p), caso.esperado)
+            << "p = " << caso.p << " of " << caso.ordenados.size() << " values";
+}
+
+TEST(FaixaEcometro, MedianaEPercentis10E90EmCadaPonto) {
+    // At the first point ten readings, 1 to 10 in any order; at the second
+    // only the three series that go on, with 4, 6 and 5.
+    std::vector<ResumoSemente> resumos;
+    for (const float leitura : {3, 7, 1, 10, 5, 9, 2, 8, 6, 4}) resumos.push_back(resumo({leitura}));
+    resumos[0].serie.push_back(4);
+    resumos[1].serie.push_back(6);
+    resumos[2].serie.push_back(5);
+    const FaixaEcometro faixa = faixaEcometro(resumos);
+    EXPECT_EQ(faixa.mediana, (std::vector<float>{5.5f, 5})) << "an even count takes the mean of the middle two";
+    EXPECT_EQ(faixa.percentilBaixo, (std::vector<float>{1, 4}));
+    EXPECT_EQ(faixa.percentilAlto, (std::vector<float>{9, 6})) << "the highest tenth left out; few readings span all";
 }
 
 TEST(FaixaEcometro, SemSeriesNadaAMostrar) {
@@ -57,6 +88,71 @@ TEST(TextoCores, ContaDoVerdeAoVermelhoSemOsQueNaoHouve) {
     resultado.cuidado.insert(resultado.cuidado.end(), 4, resumo({}, ECOMETRO_AMARELO));
     EXPECT_EQ(textoContagens(resultado), "sozinho: 30 vermelho; com cuidado: 26 verde, 4 amarelo");
     EXPECT_FALSE(nenhumaComecou(resultado));
+}
+
+TEST(Dificuldade, DasParcelasDeVerdesNasFronteiras) {
+    using D = Dificuldade;
+    const struct {
+        Verdes sozinho, cuidado;
+        Dificuldade esperada;
+    } casos[] = {
+        {{0, 100}, {0, 100}, D::IMPOSSIVEL},
+        {{60, 100}, {0, 100}, D::IMPOSSIVEL},  // no care wins, whatever the lake does alone
+        {{0, 100}, {1, 100}, D::DIFICIL},
+        {{0, 100}, {49, 100}, D::DIFICIL},
+        {{0, 100}, {50, 100}, D::EQUILIBRADA},
+        {{0, 100}, {89, 100}, D::EQUILIBRADA},
+        {{0, 100}, {90, 100}, D::FACIL},
+        {{0, 100}, {100, 100}, D::FACIL},
+        {{49, 100}, {10, 100}, D::DIFICIL},
+        {{50, 100}, {10, 100}, D::FACIL},  // the lake wins even alone
+        {{15, 30}, {1, 30}, D::FACIL},
+        {{14, 30}, {14, 30}, D::DIFICIL},
+        {{0, 30}, {15, 30}, D::EQUILIBRADA},
+        {{0, 30}, {26, 30}, D::EQUILIBRADA},
+        {{0, 30}, {27, 30}, D::FACIL},
+        {{0, 3}, {1, 3}, D::DIFICIL},
+        {{0, 3}, {2, 3}, D::EQUILIBRADA},
+        {{0, 1}, {1, 1}, D::FACIL},
+        {{0, 0}, {5, 10}, D::SEM_VEREDITO},
+        {{0, 10}, {0, 0}, D::SEM_VEREDITO},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(dificuldade(caso.sozinho, caso.cuidado), caso.esperada)
+            << "sozinho " << caso.sozinho.verdes << "/" << caso.sozinho.iniciadas << ", com cuidado "
+            << caso.cuidado.verdes << "/" << caso.cuidado.iniciadas;
+}
+
+TEST(TextoVeredito, AFraseComAContagemQueDecidiu) {
+    const auto lote = [](std::initializer_list<std::pair<std::size_t, ResumoSemente>> partes) {
+        std::vector<ResumoSemente> resumos;
+        for (const auto& [quantas, r] : partes) resumos.insert(resumos.end(), quantas, r);
+        return resumos;
+    };
+    const ResumoSemente verde = resumo({}, ECOMETRO_VERDE), amarelo = resumo({}, ECOMETRO_AMARELO),
+                        vermelho = resumo({}, ECOMETRO_VERMELHO), falhou = resumo({}, ECOMETRO_VERDE, false);
+    const struct {
+        std::vector<ResumoSemente> sozinho, cuidado;
+        const char* texto;
+    } casos[] = {
+        {lote({{30, vermelho}}), lote({{9, verde}, {21, vermelho}}),
+         "Esta fase é difícil: com cuidado, 9 de 30 partidas terminam no verde."},
+        {lote({{2, vermelho}}), lote({{1, verde}, {1, amarelo}, {1, falhou}}),
+         "Esta fase é equilibrada: com cuidado, 1 de 2 partidas termina no verde."},
+        {lote({{30, vermelho}}), lote({{28, verde}, {2, amarelo}}),
+         "Esta fase é fácil: com cuidado, 28 de 30 partidas terminam no verde."},
+        {lote({{16, verde}, {14, vermelho}}), lote({{20, verde}, {10, amarelo}}),
+         "Esta fase é fácil: mesmo sem cuidado, 16 de 30 partidas terminam no verde."},
+        {lote({{30, vermelho}}), lote({{12, amarelo}, {18, vermelho}}),
+         "Esta fase é impossível de vencer: com cuidado, nenhuma de 30 partidas termina no verde."},
+        {lote({{2, falhou}}), lote({{2, falhou}}), ""},
+    };
+    for (const auto& caso : casos) {
+        ResultadoEquilibrio resultado;
+        resultado.sozinho = caso.sozinho;
+        resultado.cuidado = caso.cuidado;
+        EXPECT_EQ(textoVeredito(resultado), caso.texto);
+    }
 }
 
 TEST(CadaSerie, PoucasCentenasDePontosEmQualquerPartida) {

@@ -216,6 +216,11 @@ TEST_F(JanelaEditorTeste, VerificarEquilibrioMostraOGraficoEAsCores) {
     EXPECT_TRUE(QRegularExpression("^sozinho: .+; com cuidado: .+$").match(contagens).hasMatch())
         << contagens.toStdString();
     EXPECT_TRUE(peca<QLabel>("contagens")->text().contains("2 partidas"));
+    const QString veredito = peca<QLabel>("contagens")->property("veredito").toString();
+    EXPECT_TRUE(QRegularExpression("^Esta fase é (fácil|equilibrada|difícil|impossível de vencer): .+ de 2 partidas")
+                    .match(veredito).hasMatch())
+        << veredito.toStdString();
+    EXPECT_TRUE(peca<QLabel>("contagens")->text().contains(veredito.toHtmlEscaped())) << "shown with the counts";
     auto* grafico = peca<GraficoEquilibrio>("grafico");
     EXPECT_EQ(grafico->chart()->series().size(), 4) << "a band and a median for each kind";
     ASSERT_EQ(grafico->mMarcas().size(), 2u);

@@ -54,7 +54,7 @@ const Ficha FICHAS[] = {
      {{"Não nadar no lago", "menos agitação para os peixes e as algas."},
       {"Recolher lixo do chão", "o fundo e a água ficam mais limpos."},
       {"Não levar lembrança do lago", "as algas e o fundo ficam no lugar."},
-      {"Fotografar", "uma boa lembrança que não muda nada no lago."}}},
+      {"Fotografar", "mais gente vê como o lago é bonito e cuida dele."}}},
 };
 
 // Width of the tools' text in a row.
@@ -130,7 +130,7 @@ QImage topicoTodos() {
         }
         escreveTexto(p, QRectF(BORDA, ALTURA - BORDA - RODAPE + 3, LARGURA - 2 * BORDA, RODAPE),
                      t("Cada ferramenta só pode ser usada <b>poucas vezes</b> em uma partida "
-                       "(de 2 a 5 vezes)."),
+                       "(2 ou 3 vezes)."),
                      TEXTO, cor::contorno, Qt::AlignCenter);
     });
 }

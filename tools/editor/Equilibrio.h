@@ -1,6 +1,7 @@
 // The balance check of a phase: many matches of it left alone and as
 // many played with the standard care, and what the editor shows of them
-// (the eco-meter's median and range over time, the final colours).
+// (the eco-meter's median and middle 80 % over time, the final colours and
+// the verdict they give).
 // Plain C++; the window runs it in the background (ExecucaoEquilibrio).
 #pragma once
 
@@ -37,11 +38,20 @@ uint32_t cadaSeriePara(uint32_t passos);
 // controle.cancelar is set it stops soon and answers cancelado.
 ResultadoEquilibrio verificaEquilibrio(const PedidoEquilibrio& pedido, ControleLote& controle);
 
-// The eco-meter of many matches at each point in time: median, least and
-// greatest of the series that reach that point. A series that ended early
-// just stops counting; the answer is as long as the longest series.
+// The p-th percentile (0-100) of values sorted from the least, by nearest
+// rank: the value at rank ceil(p / 100 × n), 1-based, and at least the first.
+// The values must not be empty.
+float percentil(const std::vector<float>& ordenados, uint32_t p);
+
+// The eco-meter of many matches at each point in time: the median and the
+// 10th and 90th percentiles of the series that reach that point, so that
+// the band between these holds the middle 80 % of the matches. A series
+// that ended early just stops counting; the answer is as long as the
+// longest series.
+inline constexpr uint32_t PERCENTIL_BAIXO = 10;
+inline constexpr uint32_t PERCENTIL_ALTO = 90;
 struct FaixaEcometro {
-    std::vector<float> mediana, minimo, maximo;
+    std::vector<float> mediana, percentilBaixo, percentilAlto;
 };
 FaixaEcometro faixaEcometro(const std::vector<ResumoSemente>& resumos);
 
@@ -54,3 +64,22 @@ std::string textoContagens(const ResultadoEquilibrio& resultado);
 
 // True when not one of the matches could start (the data files are bad).
 bool nenhumaComecou(const ResultadoEquilibrio& resultado);
+
+// How hard the phase is, in a teacher's words, from the final colours. With
+// g the share of the matches with care that end green and s that of the
+// matches left alone (matches that could not start left out), taken in this
+// order: impossible to win when g = 0; easy when g >= 90 % or s >= 50 % (the
+// lake wins even alone); balanced when g >= 50 %; hard otherwise (0 < g <
+// 50 %). No verdict when no match of one of the two kinds started.
+enum class Dificuldade { SEM_VEREDITO, FACIL, EQUILIBRADA, DIFICIL, IMPOSSIVEL };
+struct Verdes {
+    std::size_t verdes = 0;     // started matches that ended green
+    std::size_t iniciadas = 0;  // matches that started
+};
+Verdes contaVerdes(const std::vector<ResumoSemente>& resumos);
+Dificuldade dificuldade(Verdes sozinho, Verdes cuidado);
+// "fácil", "equilibrada", "difícil", "impossível de vencer"; "" without a verdict.
+const char* nomeDificuldade(Dificuldade dificuldade);
+// The verdict and the count behind it: "Esta fase é difícil: com cuidado,
+// 45 de 100 partidas terminam no verde."; "" without a verdict.
+std::string textoVeredito(const ResultadoEquilibrio& resultado);

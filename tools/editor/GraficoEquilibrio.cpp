@@ -116,17 +116,18 @@ void GraficoEquilibrio::mMostra(const ResultadoEquilibrio& resultado, const std:
         const FaixaEcometro faixa = faixaEcometro(resumos);
         if (faixa.mediana.empty()) return;
         auto* mediana = new QLineSeries;
-        auto* minimo = new QLineSeries;
-        auto* maximo = new QLineSeries;
+        auto* baixo = new QLineSeries;
+        auto* alto = new QLineSeries;
         for (std::size_t i = 0; i < faixa.mediana.size(); ++i) {
             const double segundos = static_cast<double>(i * resultado.cadaSerie) * SEGUNDOS_POR_PASSO;
             mediana->append(segundos, faixa.mediana[i]);
-            minimo->append(segundos, faixa.minimo[i]);
-            maximo->append(segundos, faixa.maximo[i]);
-            teto = std::max(teto, static_cast<double>(faixa.maximo[i]));
+            baixo->append(segundos, faixa.percentilBaixo[i]);
+            alto->append(segundos, faixa.percentilAlto[i]);
+            teto = std::max(teto, static_cast<double>(faixa.percentilAlto[i]));
         }
-        auto* banda = new QAreaSeries(maximo, minimo);  // takes both
-        banda->setName(QString("%1: mín.–máx.").arg(tipo.nome));
+        const QString meio = QString("%1 % das partidas").arg(PERCENTIL_ALTO - PERCENTIL_BAIXO);
+        auto* banda = new QAreaSeries(alto, baixo);  // takes both
+        banda->setName(QString("%1: %2").arg(tipo.nome, meio));
         QColor fundo = tipo.cor;
         fundo.setAlpha(55);
         banda->setBrush(fundo);
@@ -134,8 +135,11 @@ void GraficoEquilibrio::mMostra(const ResultadoEquilibrio& resultado, const std:
         borda.setAlpha(110);
         banda->setPen(QPen(borda, 1, tipo.traco));
         grafico->addSeries(banda);
+        // One legend entry a kind, for its line and its band: four would not fit.
+        for (QLegendMarker* marcador : grafico->legend()->markers(banda))
+            marcador->setVisible(false);
 
-        mediana->setName(QString("%1: mediana").arg(tipo.nome));
+        mediana->setName(QString("%1: mediana e %2").arg(tipo.nome, meio));
         QPen linha(tipo.cor, 3, tipo.traco);
         linha.setCapStyle(Qt::FlatCap);
         mediana->setPen(linha);

@@ -1,8 +1,9 @@
 // The balance check's chart: the eco-meter in percent over the match's
 // time in seconds, for the matches left alone (dashed median) and with care
-// (solid median), each with the band from the least to the greatest
-// reading. Behind them the eco-meter's colour zones; a dotted line at every
-// phase event that comes, labelled above the plot with what enters the lake.
+// (solid median), each with the band from the 10th to the 90th percentile
+// of the readings, where the middle 80 % of the matches are. Behind them
+// the eco-meter's colour zones; a dotted line at every phase event that
+// comes, labelled above the plot with what enters the lake.
 #pragma once
 
 #include "core/data/ArquivoFase.h"

@@ -499,11 +499,15 @@ void JanelaEditor::mTerminouEquilibrio(const ResultadoEquilibrio& resultado) {
     }
     grafico->mMostra(resultado, pedido.pares);
     temResultado = true;
-    textoResultado = QString("<b>Cor final do ecômetro em %1 partidas de cada tipo:</b><br>%2")
-                         .arg(pedido.sementes)
-                         .arg(qt(textoContagens(resultado)).toHtmlEscaped());
+    const QString veredito = qt(textoVeredito(resultado));
+    textoResultado =
+        veredito.isEmpty() ? QString() : QString("<b>%1</b><br>").arg(veredito.toHtmlEscaped());
+    textoResultado += QString("Cor final do ecômetro em %1 partidas de cada tipo:<br>%2")
+                          .arg(pedido.sementes)
+                          .arg(qt(textoContagens(resultado)).toHtmlEscaped());
     contagens->setText(textoResultado);
     contagens->setProperty("contagens", qt(textoContagens(resultado)));
+    contagens->setProperty("veredito", veredito);
     situacao->setText("Verificação concluída.");
     mMarcaVerificacaoAntiga();
 }
