@@ -41,12 +41,16 @@ ResumoSemente rodaSemente(OpcoesSimulacao opcoes, uint32_t semente, uint32_t cad
 std::vector<ResumoSemente> rodaSementes(const OpcoesSimulacao& opcoes, uint32_t de, uint32_t ate,
                                         ControleLote& controle, uint32_t cadaSerie) {
     if (ate < de) return {};
+    // The models are read once for every seed; a batch that cannot read
+    // them lets each match read and report for itself.
+    OpcoesSimulacao comModelos = opcoes;
+    if (!comModelos.modelosLidos) comModelos.modelosLidos = leModelosPadrao(opcoes.modelos);
     const uint64_t quantas = uint64_t{ate} - de + 1;
     std::vector<ResumoSemente> resumos(quantas);
     std::atomic<uint64_t> proxima{0};
     const auto trabalha = [&] {
         for (uint64_t i = proxima++; i < quantas && !controle.cancelar; i = proxima++) {
-            resumos[i] = rodaSemente(opcoes, static_cast<uint32_t>(de + i), cadaSerie);
+            resumos[i] = rodaSemente(comModelos, static_cast<uint32_t>(de + i), cadaSerie);
             ++controle.feitas;
         }
     };

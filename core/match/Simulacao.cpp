@@ -1,7 +1,6 @@
 #include "core/match/Simulacao.h"
 
 #include "core/data/Fase.h"
-#include "core/scene/CenaPadrao.h"
 
 #include <cstdio>
 
@@ -30,8 +29,8 @@ Simulacao::~Simulacao() {
 }
 
 bool Simulacao::mInicia() {
-    if (!cena->mIniciaCena(0, 0, opcoes.largura, opcoes.altura, MARGENS_LAGO) ||
-        !carregaCenaPadrao(*cena, opcoes.modelos))
+    if (!cena->mIniciaCena(0, 0, opcoes.largura, opcoes.altura, MARGENS_LAGO)) return false;
+    if (opcoes.modelosLidos ? !montaCenaPadrao(*cena, *opcoes.modelosLidos) : !carregaCenaPadrao(*cena, opcoes.modelos))
         return false;
     if (opcoes.textoFase) interpretaFase(*opcoes.textoFase, partida->tabelaFase);
     else if (opcoes.fase.empty()) partida->tabelaFase.fill(EventoFase{});

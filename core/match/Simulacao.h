@@ -10,6 +10,7 @@
 #include "core/match/ResumoPartida.h"
 #include "core/platform/PlataformaConsole.h"
 #include "core/scene/CCena3D.h"
+#include "core/scene/CenaPadrao.h"
 
 #include <array>
 #include <cstdint>
@@ -30,6 +31,8 @@ struct OpcoesSimulacao {
     int largura = 560, altura = 315;  // the 3D view, pixels
     uint32_t periodo = 130;           // ms
     std::vector<UsoFerramenta> usos;  // tools used just before their step
+    // The models already read (many matches at once share them); none: read from modelos.
+    std::shared_ptr<const ModelosPadrao> modelosLidos;
 };
 
 // The ms clock the behaviours read: the simulated time.

@@ -151,6 +151,16 @@ bool CCena3D::mCarregaModelo(int m, const std::string& arquivo) {
     return true;
 }
 
+bool CCena3D::mDefineModelo(int m, const Malha& malha) {
+    if (m < 0 || m >= NUM_MODELOS || malha.mVazia()) return false;
+    modelos[static_cast<std::size_t>(m)] = malha;
+    if (dispositivo && !dispositivo->mCarregaModelo(m, malha)) {
+        modelos[static_cast<std::size_t>(m)] = Malha{};
+        return false;
+    }
+    return true;
+}
+
 bool CCena3D::mCriaLuz(int tipo, int grupo, Vetor3 direcao, float r, float g, float b) {
     const std::array<float, 3> cor{r, g, b};
     if (tipo == LUZ_AMBIENTE) {

@@ -126,6 +126,8 @@ public:
     // Loads the mesh of model m from a .x file. A file that cannot be read
     // shows "Arquivo '%s' não encontrado." and answers false.
     bool mCarregaModelo(int m, const std::string& arquivo);
+    // Model m from a mesh already read; false when the engine refuses it.
+    bool mDefineModelo(int m, const Malha& malha);
     const Malha& mModelo(int m) const { return modelos.at(static_cast<std::size_t>(m)); }
     // An ambient light (the first free of 5 records) or a directional light
     // in the first free slot of group grupo, shining along direcao.

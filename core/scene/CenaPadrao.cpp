@@ -30,13 +30,36 @@ static_assert(ARQUIVOS_MODELOS.size() == NUM_MODELOS, "one file for every model"
 
 }  // namespace
 
-bool carregaCenaPadrao(CCena3D& cena, const std::string& pasta) {
+namespace {
+
+bool criaLuzes(CCena3D& cena) {
     for (const LuzInicial& luz : LUZES)
         if (!cena.mCriaLuz(luz.tipo, GRUPO_LUZES, luz.direcao, luz.intensidade, luz.intensidade,
                            luz.intensidade))
             return false;
+    return true;
+}
+
+}  // namespace
+
+bool carregaCenaPadrao(CCena3D& cena, const std::string& pasta) {
+    if (!criaLuzes(cena)) return false;
     for (int m = 0; m < NUM_MODELOS; ++m)
         if (!cena.mCarregaModelo(m, pasta + ARQUIVOS_MODELOS[static_cast<std::size_t>(m)]))
             return false;
+    return true;
+}
+
+std::shared_ptr<const ModelosPadrao> leModelosPadrao(const std::string& pasta) {
+    auto modelos = std::make_shared<ModelosPadrao>();
+    for (std::size_t m = 0; m < modelos->size(); ++m)
+        if (!carregaMalhaX(pasta + ARQUIVOS_MODELOS[m], (*modelos)[m])) return nullptr;
+    return modelos;
+}
+
+bool montaCenaPadrao(CCena3D& cena, const ModelosPadrao& modelos) {
+    if (!criaLuzes(cena)) return false;
+    for (int m = 0; m < NUM_MODELOS; ++m)
+        if (!cena.mDefineModelo(m, modelos[static_cast<std::size_t>(m)])) return false;
     return true;
 }
