@@ -8,14 +8,11 @@
 
 #include "core/data/ArquivoFase.h"
 #include "tools/editor/Equilibrio.h"
-
-#include <QChartView>
-#include <QColor>
-#include <QString>
+#include "view/GraficoEcometro.h"
 
 #include <vector>
 
-class GraficoEquilibrio : public QChartView {
+class GraficoEquilibrio : public GraficoEcometro {
     Q_OBJECT
 public:
     explicit GraficoEquilibrio(QWidget* dono = nullptr);
@@ -25,24 +22,11 @@ public:
     // Back to the empty chart.
     void mLimpa();
 
-    // The labelled events on show: seconds and text.
-    struct Marca {
-        double segundos;
-        QString texto;
-        QColor cor;
-    };
-    const std::vector<Marca>& mMarcas() const { return marcas; }
-
 protected:
-    void drawBackground(QPainter* pintor, const QRectF& area) override;
+    // The empty chart says how to fill it.
     void drawForeground(QPainter* pintor, const QRectF& area) override;
-
-private:
-    void mEixos(double segundos, double teto);
-
-    std::vector<Marca> marcas;
 };
 
 // The events of a phase that come in a match of passos steps (nothing and
 // times past the end left out), in the order the game runs them.
-std::vector<GraficoEquilibrio::Marca> marcasDaFase(const std::vector<ParFase>& pares, uint32_t passos);
+std::vector<GraficoEcometro::Marca> marcasDaFase(const std::vector<ParFase>& pares, uint32_t passos);
