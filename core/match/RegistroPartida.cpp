@@ -35,10 +35,20 @@ LeituraLago leLago(const CTabelaAgentes& agentes, uint32_t passo) {
     return leitura;
 }
 
+RegistroPartida::RegistroPartida() {
+    leituras.reserve(MAX_LEITURAS);
+    marcas.reserve(MAX_MARCAS);
+}
+
 void RegistroPartida::mInicia(uint32_t periodo, const LeituraLago& inicio) {
-    *this = RegistroPartida{};
     periodoMs = periodo;
+    passosPorLeitura = PASSOS_POR_LEITURA;
+    leituras.clear();
     leituras.push_back(inicio);
+    marcas.clear();
+    passosNaCor = {};
+    usos = {};
+    terminado = false;
 }
 
 void RegistroPartida::mRegistra(const LeituraLago& leitura) {

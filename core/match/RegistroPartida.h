@@ -3,9 +3,9 @@
 // used, each at its step, and how many steps the eco-meter spent in each
 // colour. The debrief is built from it (ResumoPartida.h).
 //
-// Its memory is bounded however long a match runs: when the readings fill
-// their table every other one is dropped and readings come half as often;
-// marks beyond their table are only counted.
+// Its tables have a fixed size, taken once, however long a match runs:
+// when the readings fill theirs every other one is dropped and readings
+// come half as often; marks beyond theirs are only counted.
 #pragma once
 
 #include "core/data/Parametros.h"
@@ -54,6 +54,8 @@ public:
     static constexpr uint32_t PASSOS_POR_LEITURA = 4;
     static constexpr std::size_t MAX_LEITURAS = 4096;
     static constexpr std::size_t MAX_MARCAS = 4096;
+
+    RegistroPartida();
 
     // A new match with a step of periodoMs and its lake at step 0:
     // everything before is forgotten.
