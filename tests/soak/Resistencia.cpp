@@ -65,8 +65,8 @@ TEST(Resistencia, VinteMilPassosComTodosOsPoluidoresEFerramentas) {
     }
     EXPECT_EQ(passos, PASSOS) << "the match ended early";
     EXPECT_EQ(semVida, 0u) << "the lake died: the rest of the match tried little";
-    // The agent table, the scene and the match's record have fixed sizes: what a long match
-    // adds beyond its first 2000 steps is noise, not growth.
+    // The agent table, the scene and the match's record have fixed sizes:
+    // what a long match adds beyond its first 2000 steps is noise, not growth.
     EXPECT_LT(maior, depoisDeEncher + 256 * 1024) << depoisDeEncher << " bytes after 2000 steps";
 }
 
