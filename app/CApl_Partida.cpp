@@ -31,6 +31,7 @@ bool CApl::mNovaPartida() {
 bool CApl::mIniciaPartida(uint32_t semente) {
     mDefinePersonagens(partida.personagem, partida.personagemColega);
     if (!partida.mInicia(semente, periodoPasso)) return false;
+    efeitos.mLimpa();
     mMostraPainel();
     mExecEventosFase(ORIGEM_INICIO);
     mRedesenhaPainel();
@@ -62,6 +63,7 @@ void CApl::mAconteceu(const EventoPartida& evento) {
         break;
     case EventoPartida::FERRAMENTA:
         sons.mTocaSom(SOM_SUCESSO);
+        mIniciaEfeito(evento);
         break;
     case EventoPartida::RECUSADA:
         sons.mTocaSom(SOM_ERRO);
