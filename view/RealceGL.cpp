@@ -42,8 +42,8 @@ constexpr float COBRE_ESTRELA = 0.3f, COBRE_SETA = 0.9f;
 // shrink, down to glows close around them.
 constexpr float HALO_RAIO = 1.15f, HALO_CRESCE = 0.2f, HALO_ALFA = 0.6f;
 constexpr float HALO_MARGEM = 2.0f;  // lake units
-constexpr float AREA_HALOS = 0.13f;
-constexpr int FAISCAS_SERES = 48, FAISCAS_SER = 4;
+constexpr float AREA_HALOS = 0.08f;
+constexpr int FAISCAS_SERES = 32, FAISCAS_SER = 4;
 constexpr float FAISCA_RAIO = 0.3f, FAISCA_MINIMA = 3.5f, FAISCA_MAXIMA = 5.5f;  // lake units
 constexpr float TAMANHO_SETA = 1.0f;  // of a star's
 
@@ -53,11 +53,13 @@ constexpr float TAMANHO_SETA = 1.0f;  // of a star's
 // and has its own glints and sparkles.
 constexpr QVector3D TOM_GANHO(0.25f, 0.85f, 0.55f);
 constexpr QVector3D TOM_PERDA(0.85f, 0.18f, 0.12f);
-constexpr float FAIXA_AGUA = 8.0f;  // lake units
-constexpr float PESO_TOM_GANHO = 0.45f, PESO_TOM_PERDA = 0.55f;
-constexpr int BRILHOS_AGUA = 10, FAISCAS_AGUA = 10;
+constexpr float FAIXA_AGUA = 5.5f;  // lake units
+// Bands are halos much wider than the view: they fade only up and down.
+constexpr float LARGURA_FAIXA = 3.0f;
+constexpr float PESO_TOM_GANHO = 0.55f, PESO_TOM_PERDA = 0.65f;
+constexpr int BRILHOS_AGUA = 8, FAISCAS_AGUA = 10;
 constexpr float BRILHO_LARGURA = 18.0f, BRILHO_ALTURA = 1.2f, BRILHO_DERIVA = 30.0f;  // lake units
-constexpr float FAIXA_LAGO = 4.5f, PESO_FAIXA = 0.65f;
+constexpr float FAIXA_LAGO = 3.0f, PESO_FAIXA = 0.75f;
 constexpr int BRILHOS_LAGO = 4, FAISCAS_LAGO = 8;
 constexpr float FAISCA_FUNDO = 4.5f;  // lake units
 
@@ -82,16 +84,14 @@ void main() {
 }
 )";
 
-// The shapes, one a layer: a band soft at its top and bottom thirds; a
-// soft ellipse; a four-pointed star with a glow; an arrow pointing down
-// with a glow.
+// The shapes, one a layer: a soft ellipse; a four-pointed star with a
+// glow; an arrow pointing down with a glow.
 const char* const CABECALHO_FORMA = R"(#version 330 core
 in vec2 vLocal;
 flat in vec4 vCor;
 out vec4 cor;
 )";
-constexpr std::array<const char*, 4> FORMAS = {
-    R"(void main() { cor = vCor * min((1.0 - abs(vLocal.y)) * 3.0, 1.0); })",
+constexpr std::array<const char*, 3> FORMAS = {
     R"(void main() {
     float d = max(1.0 - dot(vLocal, vLocal), 0.0);
     cor = vCor * (d * d * (3.0 - 2.0 * d));
@@ -263,7 +263,7 @@ void RealceGL::mAgua(const Realce& realce, float ySuperficie, float yFundo, floa
     const bool ganho = realce.sentido > 0;
     const float altura = ySuperficie - yFundo;
     const float faixa = std::min(FAIXA_AGUA, altura / 2);
-    mAcrescenta(FAIXAS, {0, ySuperficie - faixa, 0}, xLimite * 1.05f, faixa, ganho ? TOM_GANHO : TOM_PERDA,
+    mAcrescenta(HALOS, {0, ySuperficie - faixa, 0}, xLimite * LARGURA_FAIXA, faixa, ganho ? TOM_GANHO : TOM_PERDA,
                 (ganho ? PESO_TOM_GANHO : PESO_TOM_PERDA) * forca, 1.0f);
     // Glints drift along the ripples, by turns one way and the other.
     for (int k = 0; k < BRILHOS_AGUA; ++k) {
@@ -288,7 +288,7 @@ void RealceGL::mLago(const Realce& realce, float yFundo, float xLimite) {
     if (forca <= 0.0f) return;
     const bool ganho = realce.sentido > 0;
     const QVector3D cor = corDe(realce, VERDE_HALO, VERMELHO_HALO);
-    mAcrescenta(FAIXAS, {0, yFundo, 0}, xLimite * 1.05f, FAIXA_LAGO, cor, PESO_FAIXA * forca, 0.5f);
+    mAcrescenta(HALOS, {0, yFundo, 0}, xLimite * LARGURA_FAIXA, FAIXA_LAGO, cor, PESO_FAIXA * forca, 0.5f);
     for (int k = 0; k < BRILHOS_LAGO; ++k) {
         const float x = -xLimite + 2.0f * xLimite * (static_cast<float>(k) + sorteia(4000, k)) / BRILHOS_LAGO +
                         (k % 2 ? 1.0f : -1.0f) * BRILHO_DERIVA * realce.progresso;
@@ -316,10 +316,7 @@ void RealceGL::mAcrescenta(Camada camada, Vetor3 centro, float raioX, float raio
                                {cor.x() * peso, cor.y() * peso, cor.z() * peso, peso * cobre}});
 }
 
-void RealceGL::mDesenhaAtras(const QMatrix4x4& camera) {
-    mDesenha(FAIXAS, camera);
-    mDesenha(HALOS, camera);
-}
+void RealceGL::mDesenhaAtras(const QMatrix4x4& camera) { mDesenha(HALOS, camera); }
 
 void RealceGL::mDesenhaFrente(const QMatrix4x4& camera) {
     mDesenha(ESTRELAS, camera);

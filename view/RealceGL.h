@@ -66,7 +66,7 @@ public:
 
 private:
     // The layers, in drawing order, each drawn by its own shape.
-    enum Camada { FAIXAS, HALOS, ESTRELAS, SETAS, NUM_CAMADAS };
+    enum Camada { HALOS, ESTRELAS, SETAS, NUM_CAMADAS };
     struct Sprite {
         float centro[3];
         float raio[2];  // across and up, lake units
