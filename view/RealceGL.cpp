@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -34,18 +35,16 @@ constexpr float COBRE_HALO_GANHO = 0.6f, COBRE_HALO_PERDA = 1.0f;
 constexpr float COBRE_ESTRELA = 0.3f, COBRE_SETA = 0.9f;
 
 // Halos: this many times the being's half size and a margin, growing by
-// this much over the effect. Sparkles: at most so many for all the beings
-// together and so many for one, their size a share of the being's half
-// size within limits, arrows as large as stars.
-// Halos together cover at most this share of the view: software OpenGL
-// pays for every pixel, so when many beings glow at once their halos
-// shrink, down to glows close around them.
+// this much over the effect. Together they cover at most this share of the
+// view: software OpenGL pays for every pixel, so when many beings glow at
+// once their halos shrink, down to glows close around them.
 constexpr float HALO_RAIO = 1.15f, HALO_CRESCE = 0.2f, HALO_ALFA = 0.6f;
 constexpr float HALO_MARGEM = 2.0f;  // lake units
 constexpr float AREA_HALOS = 0.08f;
+// Sparkles: at most so many for all the beings together and so many for
+// one, their size a share of the being's half size within limits.
 constexpr int FAISCAS_SERES = 32, FAISCAS_SER = 4;
 constexpr float FAISCA_RAIO = 0.3f, FAISCA_MINIMA = 3.5f, FAISCA_MAXIMA = 5.5f;  // lake units
-constexpr float TAMANHO_SETA = 1.0f;  // of a star's
 
 // The water lights up under its surface in a fresh green or a murky red,
 // in a band so deep, by these weights; so many glints drift on it, so many
@@ -304,7 +303,7 @@ void RealceGL::mLago(const Realce& realce, float yFundo, float xLimite) {
 }
 
 void RealceGL::mFaisca(Vetor3 centro, float tamanho, float brilho, bool ganho) {
-    const float raio = tamanho * (0.7f + 0.3f * brilho) * (ganho ? 1.0f : TAMANHO_SETA);
+    const float raio = tamanho * (0.7f + 0.3f * brilho);
     mAcrescenta(ganho ? ESTRELAS : SETAS, centro, raio, raio, ganho ? COR_ESTRELA : COR_SETA, brilho,
                 ganho ? COBRE_ESTRELA : COBRE_SETA);
 }

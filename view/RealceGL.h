@@ -1,10 +1,10 @@
 // How the renderer shows a change of energy (core/scene/CCena3D.h, Realce):
 // the colours and the timing of a highlight, and what is drawn for it
 // besides the models' own glow: behind the beings a soft halo around every
-// highlighted one, the water turning fresh green or murky red with glints
-// drifting on it, a glowing band along the lake bottom; over the beings
-// sparkles — stars rising for energy gained, red arrows sinking for
-// energy lost.
+// highlighted one, the water under its surface lighting up fresh green or
+// murky red with glints drifting on it, a glowing band along the lake
+// bottom; over the beings sparkles — stars rising for energy gained, red
+// arrows sinking for energy lost.
 //
 // Software OpenGL pays for every pixel drawn, so all of it is sprites:
 // camera-facing rectangles in lake coordinates, each shape a tiny program
@@ -76,7 +76,8 @@ private:
                      float peso, float cobre);
     // A star (gained) or an arrow (lost) of the given size and brightness.
     void mFaisca(Vetor3 centro, float tamanho, float brilho, bool ganho);
-    // The water's tint, glints and sparkles between the lines yFundo and ySuperficie.
+    // The water's band under its surface, glints and sparkles between the
+    // lines yFundo and ySuperficie.
     void mAgua(const Realce& realce, float ySuperficie, float yFundo, float xLimite);
     // The bottom's band, glints and sparkles along the line yFundo.
     void mLago(const Realce& realce, float yFundo, float xLimite);

@@ -81,8 +81,7 @@ void main() { cor = vCor; }
 
 // The background picture over the whole viewport. Frames are drawn upside
 // down, so that the rows read back come in the picture's order: the
-// picture's first row is at the bottom of the framebuffer. (While something
-// is highlighted RealceGL draws it.)
+// picture's first row is at the bottom of the framebuffer.
 const char* const SOMBREADOR_FUNDO_VERTICES = R"(#version 330 core
 out vec2 vTextura;
 void main() {

@@ -1,8 +1,8 @@
 // The OpenGL 3.3 renderer of the lake scene. It draws on an offscreen
 // surface into a framebuffer object and reads each frame back into the
 // window's retained picture, at the view's place. Highlights (a tool's
-// effect) glow on the models, in the background and in sprites
-// (view/RealceGL.h). Every GL object it makes is freed by mLibera.
+// effect) glow on the models and in sprites around them (view/RealceGL.h).
+// Every GL object it makes is freed by mLibera.
 #pragma once
 
 #include "core/scene/CCena3D.h"
