@@ -43,8 +43,8 @@ constexpr float HALO_MARGEM = 2.0f;  // lake units
 constexpr float AREA_HALOS = 0.08f;
 // Sparkles: at most so many for all the beings together and so many for
 // one, their size a share of the being's half size within limits.
-constexpr int FAISCAS_SERES = 32, FAISCAS_SER = 4;
-constexpr float FAISCA_RAIO = 0.3f, FAISCA_MINIMA = 3.5f, FAISCA_MAXIMA = 5.5f;  // lake units
+constexpr int FAISCAS_SERES = 24, FAISCAS_SER = 4;
+constexpr float FAISCA_RAIO = 0.3f, FAISCA_MINIMA = 3.0f, FAISCA_MAXIMA = 4.5f;  // lake units
 
 // The water lights up under its surface in a fresh green or a murky red,
 // in a band so deep, by these weights; so many glints drift on it, so many
@@ -52,15 +52,15 @@ constexpr float FAISCA_RAIO = 0.3f, FAISCA_MINIMA = 3.5f, FAISCA_MAXIMA = 5.5f; 
 // and has its own glints and sparkles.
 constexpr QVector3D TOM_GANHO(0.25f, 0.85f, 0.55f);
 constexpr QVector3D TOM_PERDA(0.85f, 0.18f, 0.12f);
-constexpr float FAIXA_AGUA = 5.5f;  // lake units
+constexpr float FAIXA_AGUA = 4.5f;  // lake units
 // Bands are halos much wider than the view: they fade only up and down.
 constexpr float LARGURA_FAIXA = 3.0f;
 constexpr float PESO_TOM_GANHO = 0.55f, PESO_TOM_PERDA = 0.65f;
-constexpr int BRILHOS_AGUA = 8, FAISCAS_AGUA = 10;
+constexpr int BRILHOS_AGUA = 8, FAISCAS_AGUA = 8;
 constexpr float BRILHO_LARGURA = 18.0f, BRILHO_ALTURA = 1.2f, BRILHO_DERIVA = 30.0f;  // lake units
-constexpr float FAIXA_LAGO = 3.0f, PESO_FAIXA = 0.75f;
-constexpr int BRILHOS_LAGO = 4, FAISCAS_LAGO = 8;
-constexpr float FAISCA_FUNDO = 4.5f;  // lake units
+constexpr float FAIXA_LAGO = 2.5f, PESO_FAIXA = 0.8f;
+constexpr int BRILHOS_LAGO = 4, FAISCAS_LAGO = 6;
+constexpr float FAISCA_FUNDO = 3.8f;  // lake units
 
 constexpr int FLOATS_SPRITE = 9;
 
