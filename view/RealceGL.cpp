@@ -327,6 +327,7 @@ void RealceGL::mDesenha(Camada camada, const QMatrix4x4& camera) {
     QOpenGLShaderProgram* programa = programas[camada].get();
     if (!programa || sprites.empty()) return;
     gl->glDisable(GL_DEPTH_TEST);
+    gl->glDisable(GL_CULL_FACE);
     gl->glEnable(GL_BLEND);
     gl->glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     programa->bind();

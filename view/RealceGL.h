@@ -59,8 +59,8 @@ public:
     // the bottom when those are highlighted (cena's highlights, lines and
     // bounds).
     void mPrepara(const std::vector<AlvoRealce>& alvos, const CCena3D& cena);
-    // What goes behind the beings, then what goes over them. Depth test
-    // off; both leave blending off.
+    // What goes behind the beings, then what goes over them. Depth test,
+    // culling and blending are left off.
     void mDesenhaAtras(const QMatrix4x4& camera);
     void mDesenhaFrente(const QMatrix4x4& camera);
 

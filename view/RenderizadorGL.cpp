@@ -396,14 +396,14 @@ bool RenderizadorGL::mRenderiza(const CCena3D& cena) {
     gl->glClearColor(COR_FUNDO[0], COR_FUNDO[1], COR_FUNDO[2], 1.0f);
     gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     mDesenhaFundo();
-    // A highlight's halos and bands go behind the beings, its sparkles over them.
+    // A highlight's halos and bands go behind the beings, its sparkles over
+    // them (mDesenhaInstancias).
     const bool comRealce = cena.mTemRealce();
     if (comRealce) {
         mPreparaRealce(cena);
         realce.mDesenhaAtras(matrizCamera(largura, altura));
     }
     mDesenhaInstancias(cena, comRealce);
-    if (comRealce) realce.mDesenhaFrente(matrizCamera(largura, altura));
     // The frame was drawn upside down: its rows come back in the picture's order.
     if (quadro.size() != QSize(largura, altura)) quadro = QImage(largura, altura, QImage::Format_RGB32);
     gl->glPixelStorei(GL_PACK_ALIGNMENT, 4);
@@ -440,31 +440,45 @@ void RenderizadorGL::mPreparaRealce(const CCena3D& cena) {
     realce.mPrepara(alvosRealce, cena);
 }
 
+void RenderizadorGL::mPreparaModelo(const ProgramaModelo& sombreador, const CCena3D& cena) {
+    constexpr int MAX_LUZES = 8;
+    QOpenGLShaderProgram& programa = *sombreador.programa;
+    programa.bind();
+    programa.setUniformValue("uCamera", matrizCamera(largura, altura));
+    QVector3D ambiente;
+    for (const Luz& luz : cena.mLuzesAmbiente())
+        if (luz.ativa) ambiente += QVector3D(luz.cor[0], luz.cor[1], luz.cor[2]);
+    programa.setUniformValue("uAmbiente", ambiente);
+    int numLuzes = 0;
+    for (const Luz& luz : cena.mLuzesDirecionais()) {
+        if (!luz.ativa || numLuzes == MAX_LUZES) continue;
+        const Vetor3 direcao = cena.mInstancia(luz.grupo, luz.slot).quadro.orientacao * Vetor3{0, 0, 1};
+        const QByteArray indice = QByteArray::number(numLuzes);
+        programa.setUniformValue(("uLuzDirecao[" + indice + "]").constData(),
+                                 QVector3D(direcao.x, direcao.y, direcao.z));
+        programa.setUniformValue(("uLuzCor[" + indice + "]").constData(),
+                                 QVector3D(luz.cor[0], luz.cor[1], luz.cor[2]));
+        ++numLuzes;
+    }
+}
+
+void RenderizadorGL::mEstadoDosModelos() {
+    gl->glEnable(GL_DEPTH_TEST);
+    gl->glDepthFunc(GL_LESS);
+    gl->glEnable(GL_CULL_FACE);
+    gl->glFrontFace(GL_CCW);  // clockwise in the lake, counter-clockwise upside down
+    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
 void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena, bool comRealce) {
     constexpr int MAX_LUZES = 8;
     int numLuzes = 0;
     for (const Luz& luz : cena.mLuzesDirecionais()) numLuzes += luz.ativa;
     if (!mCompilaModelo(std::min(numLuzes, MAX_LUZES))) return;
-    const ProgramaModelo& sombreador = programasModelo[comRealce];
-    QOpenGLShaderProgram* const programaModelo = sombreador.programa.get();
-    programaModelo->bind();
-    programaModelo->setUniformValue("uCamera", matrizCamera(largura, altura));
-
-    QVector3D ambiente;
-    for (const Luz& luz : cena.mLuzesAmbiente())
-        if (luz.ativa) ambiente += QVector3D(luz.cor[0], luz.cor[1], luz.cor[2]);
-    programaModelo->setUniformValue("uAmbiente", ambiente);
-    numLuzes = 0;
-    for (const Luz& luz : cena.mLuzesDirecionais()) {
-        if (!luz.ativa || numLuzes == MAX_LUZES) continue;
-        const Vetor3 direcao = cena.mInstancia(luz.grupo, luz.slot).quadro.orientacao * Vetor3{0, 0, 1};
-        const QByteArray indice = QByteArray::number(numLuzes);
-        programaModelo->setUniformValue(("uLuzDirecao[" + indice + "]").constData(),
-                                        QVector3D(direcao.x, direcao.y, direcao.z));
-        programaModelo->setUniformValue(("uLuzCor[" + indice + "]").constData(),
-                                        QVector3D(luz.cor[0], luz.cor[1], luz.cor[2]));
-        ++numLuzes;
-    }
+    // Only highlighted instances take the program with the glow.
+    if (comRealce) mPreparaModelo(programasModelo[1], cena);
+    mPreparaModelo(programasModelo[0], cena);
+    const ProgramaModelo* sombreador = &programasModelo[0];
 
     // A model is right on its own (depth test inside it); instances go one
     // over the other in slot order, each in its own depth slice; a group
@@ -483,7 +497,7 @@ void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena, bool comRealce) {
             const float z = instancia.quadro.posicao.z;
             const int fatia = profundidadeComum && desenhos.size() > primeiroDoGrupo
                                   ? desenhos[primeiroDoGrupo].fatia : fatias++;
-            desenhos.push_back({&instancia, fatia, z - raio, z + raio});
+            desenhos.push_back({&instancia, g, fatia, z - raio, z + raio});
         }
         if (!profundidadeComum) continue;
         // The group's slice holds all its instances' depths.
@@ -498,20 +512,24 @@ void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena, bool comRealce) {
         }
     }
 
-    QVector4D realceAtual;  // the model glow last set
-    if (comRealce) programaModelo->setUniformValue(sombreador.realce, realceAtual);
-
-    gl->glEnable(GL_DEPTH_TEST);
-    gl->glDepthFunc(GL_LESS);
-    gl->glEnable(GL_CULL_FACE);
-    gl->glFrontFace(GL_CCW);  // clockwise in the lake, counter-clockwise upside down
-    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    mEstadoDosModelos();
     // Blending an opaque colour gives that colour: only translucent models
     // blend. Every few instances the drawing so far goes to the rasteriser,
-    // which (in software) then works while the next ones are shaded.
+    // which (in software) then works while the next ones are shaded; so the
+    // highlights' sparkles, which go over the beings, are drawn as soon as
+    // the beings are, while the rest is still to shade.
     constexpr std::size_t ENTREGA = 10;
     bool misturando = false;
-    for (std::size_t k = 0; k < desenhos.size(); ++k) {
+    bool faiscas = !comRealce;  // drawn already, or none to draw
+    for (std::size_t k = 0; k <= desenhos.size(); ++k) {
+        if (!faiscas && (k == desenhos.size() || desenhos[k].grupo != GRUPO_SERES)) {
+            realce.mDesenhaFrente(matrizCamera(largura, altura));
+            faiscas = true;
+            misturando = false;
+            mEstadoDosModelos();
+            sombreador->programa->bind();
+        }
+        if (k == desenhos.size()) break;
         const Desenho& desenho = desenhos[k];
         const Instancia& instancia = *desenho.instancia;
         const ModeloGL& modelo = modelos[static_cast<std::size_t>(instancia.modelo)];
@@ -521,15 +539,19 @@ void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena, bool comRealce) {
             else gl->glDisable(GL_BLEND);
         }
         if (k > 0 && k % ENTREGA == 0) gl->glFlush();
-        const Vetor3 p = instancia.quadro.posicao;
-        programaModelo->setUniformValue(sombreador.orientacao, matriz3(instancia.quadro.orientacao));
-        programaModelo->setUniformValue(sombreador.posicao, QVector3D(p.x, p.y, p.z));
-        programaModelo->setUniformValue(sombreador.fatia,
-                                        fatiaDeProfundidade(desenho.fatia, fatias, desenho.zMin, desenho.zMax));
-        if (comRealce) {
-            const QVector4D brilho = brilhoDoModelo(instancia.realce);
-            if (brilho != realceAtual) programaModelo->setUniformValue(sombreador.realce, realceAtual = brilho);
+        const ProgramaModelo* deste = &programasModelo[comRealce && instancia.realce.sentido != 0];
+        if (deste != sombreador) {
+            sombreador = deste;
+            sombreador->programa->bind();
         }
+        QOpenGLShaderProgram& programa = *sombreador->programa;
+        const Vetor3 p = instancia.quadro.posicao;
+        programa.setUniformValue(sombreador->orientacao, matriz3(instancia.quadro.orientacao));
+        programa.setUniformValue(sombreador->posicao, QVector3D(p.x, p.y, p.z));
+        programa.setUniformValue(sombreador->fatia,
+                                 fatiaDeProfundidade(desenho.fatia, fatias, desenho.zMin, desenho.zMax));
+        if (sombreador == &programasModelo[1])
+            programa.setUniformValue(sombreador->realce, brilhoDoModelo(instancia.realce));
         gl->glBindVertexArray(modelo.vao);
         gl->glDrawElements(GL_TRIANGLES, modelo.indices, GL_UNSIGNED_INT, nullptr);
     }
@@ -537,7 +559,7 @@ void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena, bool comRealce) {
     gl->glDisable(GL_CULL_FACE);
     gl->glDisable(GL_DEPTH_TEST);
     gl->glDisable(GL_BLEND);
-    programaModelo->release();
+    sombreador->programa->release();
 }
 
 bool RenderizadorGL::mApresenta(int x, int y) {

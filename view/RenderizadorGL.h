@@ -53,6 +53,12 @@ private:
         bool translucido = false;  // some material lets what is behind show through
     };
 
+    // The model program, plain and with a highlight's glow.
+    struct ProgramaModelo {
+        std::unique_ptr<QOpenGLShaderProgram> programa;
+        int orientacao = -1, posicao = -1, fatia = -1, realce = -1;  // uniforms
+    };
+
     bool mTornaAtual();
     bool mCompilaProgramas();
     // The model programs for this many directional lights, compiled anew
@@ -62,7 +68,12 @@ private:
     void mDesenhaFundo();
     // The highlighted instances to RealceGL, which makes their sprites.
     void mPreparaRealce(const CCena3D& cena);
-    // With comRealce each model takes its instance's glow.
+    // Binds a model program and sets the camera and the lights.
+    void mPreparaModelo(const ProgramaModelo& sombreador, const CCena3D& cena);
+    // Depth test, culling and blending as the models are drawn.
+    void mEstadoDosModelos();
+    // With comRealce each highlighted model takes its instance's glow, and
+    // the highlights' sparkles are drawn over the beings.
     void mDesenhaInstancias(const CCena3D& cena, bool comRealce);
 
     CJanela* janela;
@@ -70,11 +81,6 @@ private:
     std::unique_ptr<QOpenGLContext> contexto;
     QOpenGLExtraFunctions* gl = nullptr;
     std::unique_ptr<QOpenGLFramebufferObject> fbo;
-    // The model program, plain and with a highlight's glow.
-    struct ProgramaModelo {
-        std::unique_ptr<QOpenGLShaderProgram> programa;
-        int orientacao = -1, posicao = -1, fatia = -1, realce = -1;  // uniforms
-    };
     std::array<ProgramaModelo, 2> programasModelo;  // [with a highlight]
     std::unique_ptr<QOpenGLShaderProgram> programaFundo;
     std::array<ModeloGL, NUM_MODELOS> modelos{};
@@ -83,10 +89,11 @@ private:
     int largura = 0, altura = 0;  // the viewport, pixels
     int luzesDoModelo = -1;  // the directional lights programasModelo were compiled for
     QImage quadro;
-    // An instance of a frame, in drawing order, with its depth slice and the
-    // lake depths the slice is stretched over.
+    // An instance of a frame, in drawing order, with its group, its depth
+    // slice and the lake depths the slice is stretched over.
     struct Desenho {
         const Instancia* instancia;
+        int grupo;
         int fatia;
         float zMin, zMax;
     };
