@@ -16,6 +16,7 @@
 #include "tutor/Tutor.h"
 #include "view/CJanela.h"
 #include "view/CTela2D.h"
+#include "view/EfeitosFerramenta.h"
 #include "view/JanelaResumo.h"
 
 #include <QPointer>
@@ -83,7 +84,8 @@ public:
     // ORIGEM_FASE the next phase event.
     void mExecEventosFase(uint32_t origem);
     // One simulation step: the lake advances while the match runs; the
-    // eco-meter and a frame are drawn whenever a match exists.
+    // eco-meter, the tools' effects and a frame are drawn whenever a match
+    // exists.
     void mPasso();
 
     // --- the debrief (view/CApl_Resumo.cpp)
@@ -122,6 +124,17 @@ public:
     // The eco-meter: the bar's colour and height from the lake's energy.
     // The match hears of a change of colour.
     void mAtualizaEcometro();
+
+    // --- a tool's effect, seen (view/CApl_Efeitos.cpp)
+    // A tool was used (FERRAMENTA): the beings, lake bottom and water it
+    // changed are highlighted in the lake, and the eco-meter's change is
+    // written over the eco-meter, for DURACAO_EFEITO_MS.
+    void mIniciaEfeito(const EventoPartida& evento);
+    // Every tick, before the frame: the scene's highlights from the effects
+    // still showing, and their label over the eco-meter just drawn; nothing
+    // once they are over.
+    void mMostraEfeitos();
+    EfeitosFerramenta efeitos;  // the effects showing
 
     std::string faseSugerida;  // at most 299 characters
     std::string faseAtual;     // at most 299 characters

@@ -33,6 +33,7 @@ bool CApl::mIniciaPartida(uint32_t semente) {
     if (!partida.mInicia(semente, periodoPasso)) return false;
     mOfereceResumo(false);
     resumoPendente = true;
+    efeitos.mLimpa();
     mMostraPainel();
     mExecEventosFase(ORIGEM_INICIO);
     mRedesenhaPainel();
@@ -69,6 +70,7 @@ void CApl::mAconteceu(const EventoPartida& evento) {
         break;
     case EventoPartida::FERRAMENTA:
         sons.mTocaSom(SOM_SUCESSO);
+        mIniciaEfeito(evento);
         break;
     case EventoPartida::RECUSADA:
         sons.mTocaSom(SOM_ERRO);

@@ -38,6 +38,7 @@ void CApl::mEventoFase() {
 void CApl::mPasso() {
     if (!partida.mPasso()) return;
     mAtualizaEcometro();
+    mMostraEfeitos();
     janela.mDesenhaQuadro(partida.estado == EM_JOGO);
     if (gComTutor) mLeTutor();
 }

@@ -27,7 +27,8 @@ constexpr int FLOATS_VERTICE = 17;
 
 // Compiled for the scene's number of directional lights (NUM_LUZES, put in
 // front of it): a loop of known length is unrolled, which llvmpipe shades
-// about a tenth faster than a loop over a uniform count.
+// about a tenth faster than a loop over a uniform count. With COM_REALCE
+// defined too, for frames that show a highlight.
 const char* const SOMBREADOR_MODELO_VERTICES = R"(
 layout(location = 0) in vec3 aPosicao;
 layout(location = 1) in vec3 aNormal;
@@ -41,6 +42,9 @@ uniform vec2 uFatia;
 uniform vec3 uAmbiente;
 uniform vec3 uLuzDirecao[NUM_LUZES + 1];
 uniform vec3 uLuzCor[NUM_LUZES + 1];
+#ifdef COM_REALCE
+uniform vec4 uRealce;  // a highlight: glow added (rgb), own colour dimmed (a)
+#endif
 out vec4 vCor;
 void main() {
     vec3 mundo = uOrientacao * aPosicao + uPosicao;
@@ -56,7 +60,13 @@ void main() {
             brilho += uLuzCor[i] * aEspecular.rgb *
                       pow(max(dot(n, normalize(l + paraCamera)), 0.0), aEspecular.w);
     }
-    vCor = vec4(min(aEmissiva + aDifusa.rgb * luz + brilho, vec3(1.0)), aDifusa.a);
+    vec3 cor = aEmissiva + aDifusa.rgb * luz + brilho;
+#ifdef COM_REALCE
+    // A highlight glows over the whole model and most at its rim.
+    float borda = 1.0 - abs(dot(n, paraCamera));
+    cor = cor * (1.0 - uRealce.a) + uRealce.rgb * (0.3 + 1.2 * borda * borda);
+#endif
+    vCor = vec4(min(cor, vec3(1.0)), aDifusa.a);
     gl_Position = uCamera * vec4(mundo, 1.0);
     // The instance's own depth range moved into its slice of the buffer.
     gl_Position.z = gl_Position.z * uFatia.x + gl_Position.w * uFatia.y;
@@ -175,6 +185,24 @@ float escalaDe(const Matriz3& orientacao) {
     return escala;
 }
 
+// A highlighted instance as the sprites see it: the rectangle its turned
+// box covers, facing the camera.
+AlvoRealce alvoDoRealce(const Instancia& instancia, const Caixa& caixa, int semente) {
+    Vetor3 minimo{std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity(),
+                  std::numeric_limits<float>::infinity()};
+    Vetor3 maximo{-minimo.x, -minimo.y, -minimo.z};
+    for (int canto = 0; canto < 8; ++canto) {
+        const Vetor3 p = instancia.quadro.orientacao *
+                         Vetor3{canto & 1 ? caixa.maximo.x : caixa.minimo.x,
+                                canto & 2 ? caixa.maximo.y : caixa.minimo.y,
+                                canto & 4 ? caixa.maximo.z : caixa.minimo.z};
+        minimo = {std::min(minimo.x, p.x), std::min(minimo.y, p.y), std::min(minimo.z, p.z)};
+        maximo = {std::max(maximo.x, p.x), std::max(maximo.y, p.y), std::max(maximo.z, p.z)};
+    }
+    const Vetor3 centro = instancia.quadro.posicao + (minimo + maximo) * 0.5f;
+    return {centro, (maximo.x - minimo.x) / 2, (maximo.y - minimo.y) / 2, instancia.realce, semente};
+}
+
 bool compila(QOpenGLShaderProgram& programa, const char* vertices, const char* fragmentos) {
     if (!programa.addShaderFromSourceCode(QOpenGLShader::Vertex, vertices) ||
         !programa.addShaderFromSourceCode(QOpenGLShader::Fragment, fragmentos) ||
@@ -215,6 +243,10 @@ bool RenderizadorGL::mCria() {
         return false;
     }
     gl->glGenVertexArrays(1, &vaoFundo);
+    if (!realce.mCria(gl)) {
+        mLibera();
+        return false;
+    }
     contexto->doneCurrent();
     return true;
 }
@@ -226,18 +258,22 @@ bool RenderizadorGL::mCompilaProgramas() {
 }
 
 bool RenderizadorGL::mCompilaModelo(int numLuzes) {
-    if (programaModelo && numLuzes == luzesDoModelo) return true;
-    programaModelo = std::make_unique<QOpenGLShaderProgram>();
-    const QByteArray vertices = "#version 330 core\n#define NUM_LUZES " + QByteArray::number(numLuzes) +
-                                SOMBREADOR_MODELO_VERTICES;
-    if (!compila(*programaModelo, vertices.constData(), SOMBREADOR_MODELO_FRAGMENTOS)) {
-        programaModelo.reset();
-        return false;
+    if (programasModelo[0].programa && numLuzes == luzesDoModelo) return true;
+    for (std::size_t comRealce = 0; comRealce < programasModelo.size(); ++comRealce) {
+        ProgramaModelo& modelo = programasModelo[comRealce];
+        modelo.programa = std::make_unique<QOpenGLShaderProgram>();
+        const QByteArray vertices = "#version 330 core\n#define NUM_LUZES " + QByteArray::number(numLuzes) +
+                                    (comRealce ? "\n#define COM_REALCE" : "") + SOMBREADOR_MODELO_VERTICES;
+        if (!compila(*modelo.programa, vertices.constData(), SOMBREADOR_MODELO_FRAGMENTOS)) {
+            for (ProgramaModelo& programa : programasModelo) programa = ProgramaModelo{};
+            return false;
+        }
+        modelo.orientacao = modelo.programa->uniformLocation("uOrientacao");
+        modelo.posicao = modelo.programa->uniformLocation("uPosicao");
+        modelo.fatia = modelo.programa->uniformLocation("uFatia");
+        modelo.realce = modelo.programa->uniformLocation("uRealce");
     }
     luzesDoModelo = numLuzes;
-    uniformOrientacao = programaModelo->uniformLocation("uOrientacao");
-    uniformPosicao = programaModelo->uniformLocation("uPosicao");
-    uniformFatia = programaModelo->uniformLocation("uFatia");
     return true;
 }
 
@@ -246,16 +282,18 @@ void RenderizadorGL::mLibera() {
         for (ModeloGL& modelo : modelos) mLiberaModelo(modelo);
         if (texturaFundo) gl->glDeleteTextures(1, &texturaFundo);
         if (vaoFundo) gl->glDeleteVertexArrays(1, &vaoFundo);
+        realce.mLibera();
         fbo.reset();
-        programaModelo.reset();
+        for (ProgramaModelo& programa : programasModelo) programa = ProgramaModelo{};
         programaFundo.reset();
         contexto->doneCurrent();
     }
     modelos.fill(ModeloGL{});
+    realce.mLibera();
     texturaFundo = 0;
     vaoFundo = 0;
     fbo.reset();
-    programaModelo.reset();
+    for (ProgramaModelo& programa : programasModelo) programa = ProgramaModelo{};
     programaFundo.reset();
     gl = nullptr;
     contexto.reset();
@@ -325,6 +363,7 @@ bool RenderizadorGL::mCarregaModelo(int m, const Malha& malha) {
     gl->glBindVertexArray(0);
     modelo.indices = static_cast<int>(dados.indices.size());
     modelo.raio = malha.raio;
+    modelo.caixa = malha.caixa;
     modelo.translucido = std::any_of(malha.materiais.begin(), malha.materiais.end(),
                                      [](const Material& m) { return m.difusa[3] < 1.0f; });
     const bool ok = gl->glGetError() == GL_NO_ERROR;
@@ -357,7 +396,14 @@ bool RenderizadorGL::mRenderiza(const CCena3D& cena) {
     gl->glClearColor(COR_FUNDO[0], COR_FUNDO[1], COR_FUNDO[2], 1.0f);
     gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     mDesenhaFundo();
-    mDesenhaInstancias(cena);
+    // A highlight's halos and bands go behind the beings, its sparkles over
+    // them (mDesenhaInstancias).
+    const bool comRealce = cena.mTemRealce();
+    if (comRealce) {
+        mPreparaRealce(cena);
+        realce.mDesenhaAtras(matrizCamera(largura, altura));
+    }
+    mDesenhaInstancias(cena, comRealce);
     // The frame was drawn upside down: its rows come back in the picture's order.
     if (quadro.size() != QSize(largura, altura)) quadro = QImage(largura, altura, QImage::Format_RGB32);
     gl->glPixelStorei(GL_PACK_ALIGNMENT, 4);
@@ -382,29 +428,57 @@ void RenderizadorGL::mDesenhaFundo() {
     programaFundo->release();
 }
 
-void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena) {
-    constexpr int MAX_LUZES = 8;
-    int numLuzes = 0;
-    for (const Luz& luz : cena.mLuzesDirecionais()) numLuzes += luz.ativa;
-    if (!mCompilaModelo(std::min(numLuzes, MAX_LUZES))) return;
-    programaModelo->bind();
-    programaModelo->setUniformValue("uCamera", matrizCamera(largura, altura));
+void RenderizadorGL::mPreparaRealce(const CCena3D& cena) {
+    alvosRealce.clear();
+    for (int g = 0; g < NUM_GRUPOS; ++g)
+        for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
+            const Instancia& instancia = cena.mInstancia(g, i);
+            if (!instancia.ocupada || instancia.modelo < 0 || instancia.realce.sentido == 0) continue;
+            const ModeloGL& modelo = modelos[static_cast<std::size_t>(instancia.modelo)];
+            if (modelo.vao) alvosRealce.push_back(alvoDoRealce(instancia, modelo.caixa, g * NUM_SLOTS_GRUPO + i));
+        }
+    realce.mPrepara(alvosRealce, cena);
+}
 
+void RenderizadorGL::mPreparaModelo(const ProgramaModelo& sombreador, const CCena3D& cena) {
+    constexpr int MAX_LUZES = 8;
+    QOpenGLShaderProgram& programa = *sombreador.programa;
+    programa.bind();
+    programa.setUniformValue("uCamera", matrizCamera(largura, altura));
     QVector3D ambiente;
     for (const Luz& luz : cena.mLuzesAmbiente())
         if (luz.ativa) ambiente += QVector3D(luz.cor[0], luz.cor[1], luz.cor[2]);
-    programaModelo->setUniformValue("uAmbiente", ambiente);
-    numLuzes = 0;
+    programa.setUniformValue("uAmbiente", ambiente);
+    int numLuzes = 0;
     for (const Luz& luz : cena.mLuzesDirecionais()) {
         if (!luz.ativa || numLuzes == MAX_LUZES) continue;
         const Vetor3 direcao = cena.mInstancia(luz.grupo, luz.slot).quadro.orientacao * Vetor3{0, 0, 1};
         const QByteArray indice = QByteArray::number(numLuzes);
-        programaModelo->setUniformValue(("uLuzDirecao[" + indice + "]").constData(),
-                                        QVector3D(direcao.x, direcao.y, direcao.z));
-        programaModelo->setUniformValue(("uLuzCor[" + indice + "]").constData(),
-                                        QVector3D(luz.cor[0], luz.cor[1], luz.cor[2]));
+        programa.setUniformValue(("uLuzDirecao[" + indice + "]").constData(),
+                                 QVector3D(direcao.x, direcao.y, direcao.z));
+        programa.setUniformValue(("uLuzCor[" + indice + "]").constData(),
+                                 QVector3D(luz.cor[0], luz.cor[1], luz.cor[2]));
         ++numLuzes;
     }
+}
+
+void RenderizadorGL::mEstadoDosModelos() {
+    gl->glEnable(GL_DEPTH_TEST);
+    gl->glDepthFunc(GL_LESS);
+    gl->glEnable(GL_CULL_FACE);
+    gl->glFrontFace(GL_CCW);  // clockwise in the lake, counter-clockwise upside down
+    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena, bool comRealce) {
+    constexpr int MAX_LUZES = 8;
+    int numLuzes = 0;
+    for (const Luz& luz : cena.mLuzesDirecionais()) numLuzes += luz.ativa;
+    if (!mCompilaModelo(std::min(numLuzes, MAX_LUZES))) return;
+    // Only highlighted instances take the program with the glow.
+    if (comRealce) mPreparaModelo(programasModelo[1], cena);
+    mPreparaModelo(programasModelo[0], cena);
+    const ProgramaModelo* sombreador = &programasModelo[0];
 
     // A model is right on its own (depth test inside it); instances go one
     // over the other in slot order, each in its own depth slice; a group
@@ -423,7 +497,7 @@ void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena) {
             const float z = instancia.quadro.posicao.z;
             const int fatia = profundidadeComum && desenhos.size() > primeiroDoGrupo
                                   ? desenhos[primeiroDoGrupo].fatia : fatias++;
-            desenhos.push_back({&instancia, fatia, z - raio, z + raio});
+            desenhos.push_back({&instancia, g, fatia, z - raio, z + raio});
         }
         if (!profundidadeComum) continue;
         // The group's slice holds all its instances' depths.
@@ -438,17 +512,24 @@ void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena) {
         }
     }
 
-    gl->glEnable(GL_DEPTH_TEST);
-    gl->glDepthFunc(GL_LESS);
-    gl->glEnable(GL_CULL_FACE);
-    gl->glFrontFace(GL_CCW);  // clockwise in the lake, counter-clockwise upside down
-    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    mEstadoDosModelos();
     // Blending an opaque colour gives that colour: only translucent models
     // blend. Every few instances the drawing so far goes to the rasteriser,
-    // which (in software) then works while the next ones are shaded.
+    // which (in software) then works while the next ones are shaded; so the
+    // highlights' sparkles, which go over the beings, are drawn as soon as
+    // the beings are, while the rest is still to shade.
     constexpr std::size_t ENTREGA = 10;
     bool misturando = false;
-    for (std::size_t k = 0; k < desenhos.size(); ++k) {
+    bool faiscas = !comRealce;  // drawn already, or none to draw
+    for (std::size_t k = 0; k <= desenhos.size(); ++k) {
+        if (!faiscas && (k == desenhos.size() || desenhos[k].grupo != GRUPO_SERES)) {
+            realce.mDesenhaFrente(matrizCamera(largura, altura));
+            faiscas = true;
+            misturando = false;
+            mEstadoDosModelos();
+            sombreador->programa->bind();
+        }
+        if (k == desenhos.size()) break;
         const Desenho& desenho = desenhos[k];
         const Instancia& instancia = *desenho.instancia;
         const ModeloGL& modelo = modelos[static_cast<std::size_t>(instancia.modelo)];
@@ -458,11 +539,19 @@ void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena) {
             else gl->glDisable(GL_BLEND);
         }
         if (k > 0 && k % ENTREGA == 0) gl->glFlush();
+        const ProgramaModelo* deste = &programasModelo[comRealce && instancia.realce.sentido != 0];
+        if (deste != sombreador) {
+            sombreador = deste;
+            sombreador->programa->bind();
+        }
+        QOpenGLShaderProgram& programa = *sombreador->programa;
         const Vetor3 p = instancia.quadro.posicao;
-        programaModelo->setUniformValue(uniformOrientacao, matriz3(instancia.quadro.orientacao));
-        programaModelo->setUniformValue(uniformPosicao, QVector3D(p.x, p.y, p.z));
-        programaModelo->setUniformValue(uniformFatia,
-                                        fatiaDeProfundidade(desenho.fatia, fatias, desenho.zMin, desenho.zMax));
+        programa.setUniformValue(sombreador->orientacao, matriz3(instancia.quadro.orientacao));
+        programa.setUniformValue(sombreador->posicao, QVector3D(p.x, p.y, p.z));
+        programa.setUniformValue(sombreador->fatia,
+                                 fatiaDeProfundidade(desenho.fatia, fatias, desenho.zMin, desenho.zMax));
+        if (sombreador == &programasModelo[1])
+            programa.setUniformValue(sombreador->realce, brilhoDoModelo(instancia.realce));
         gl->glBindVertexArray(modelo.vao);
         gl->glDrawElements(GL_TRIANGLES, modelo.indices, GL_UNSIGNED_INT, nullptr);
     }
@@ -470,7 +559,7 @@ void RenderizadorGL::mDesenhaInstancias(const CCena3D& cena) {
     gl->glDisable(GL_CULL_FACE);
     gl->glDisable(GL_DEPTH_TEST);
     gl->glDisable(GL_BLEND);
-    programaModelo->release();
+    sombreador->programa->release();
 }
 
 bool RenderizadorGL::mApresenta(int x, int y) {

@@ -18,6 +18,10 @@ constexpr float ACIMA_DO_FUNDO = 2.0f;
 
 }  // namespace
 
+bool recebeEnergia(const CAgente& agente, int32_t tipo) {
+    return agente.corpo && agente.corpo->marca == MARCA_CORPO && agente.corpo->tipo == tipo;
+}
+
 uint32_t CTabelaAgentes::mInicia(CCena3D* cena) {
     for (CAgente& agente : agentes)
         if (!agente.mMonta(GABARITO_LIVRE, agentes.data(), cena, &aleatorio)) return 0;
@@ -45,8 +49,7 @@ uint32_t CTabelaAgentes::mEnviaTodos(uint32_t numero, ArgumentoMensagem a, Argum
 void CTabelaAgentes::mSomaEnergia(int32_t tipo, float valor) {
     if (ativa != 1) return;
     for (CAgente& agente : agentes)
-        if (agente.corpo && agente.corpo->marca == MARCA_CORPO && agente.corpo->tipo == tipo)
-            agente.corpo->energia += valor;
+        if (recebeEnergia(agente, tipo)) agente.corpo->energia += valor;
 }
 
 void CTabelaAgentes::mLeEcometro(LeituraEcometro& leitura) const {

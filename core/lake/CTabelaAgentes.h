@@ -39,6 +39,10 @@ struct PopulacaoInicial {
     bool criaLago = false, criaAgua = false;
 };
 
+// Whether energy given to a body type reaches this agent: it has a body of
+// that type.
+bool recebeEnergia(const CAgente& agente, int32_t tipo);
+
 class CTabelaAgentes {
 public:
     CTabelaAgentes() = default;
@@ -57,7 +61,8 @@ public:
     // answers 0 and answers 0. An inactive table answers 1 at once.
     uint32_t mEnviaTodos(uint32_t numero, ArgumentoMensagem a, ArgumentoMensagem b);
 
-    // Adds valor to the energy of every body of the type, without limit.
+    // Adds valor to the energy of every body of the type, without limit:
+    // the bodies recebeEnergia names.
     void mSomaEnergia(int32_t tipo, float valor);
 
     // The eco-meter reading; an inactive table leaves leitura untouched.

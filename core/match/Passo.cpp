@@ -42,8 +42,6 @@ void balanca(Balanco& balanco, CCena3D& cena) {
 }
 
 void aplicaFerramenta(CTabelaAgentes& agentes, const Alteracao& efeito) {
-    constexpr std::array<int32_t, NUM_ALTERACOES> TIPOS = {
-        TIPO_GORDO, TIPO_AZUL, TIPO_LISTRADO, TIPO_ALGA, TIPO_MICRO, TIPO_LAGO, TIPO_AGUA};
     for (std::size_t k = 0; k < NUM_ALTERACOES; ++k)
-        agentes.mSomaEnergia(TIPOS[k], efeito[k] * ENERGIA_POR_UNIDADE);
+        agentes.mSomaEnergia(TIPOS_ALTERACAO[k], efeito[k] * ENERGIA_POR_UNIDADE);
 }

@@ -6,6 +6,10 @@
 #include "core/data/Parametros.h"
 #include "core/lake/CTabelaAgentes.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
 class CCena3D;
 
 // The model's part of a step: MSG_CICLO_1, then MSG_CICLO_2, then
@@ -25,6 +29,13 @@ struct Balanco {
 };
 void balanca(Balanco& balanco, CCena3D& cena);
 
-// Adds a tool's effect to the lake: value k × 25 to every body of types 0..4,
-// the lake and the water.
+// The body type each of a tool's values is for: the five beings, the lake
+// and the water.
+inline constexpr std::array<int32_t, NUM_ALTERACOES> TIPOS_ALTERACAO = {
+    TIPO_GORDO, TIPO_AZUL, TIPO_LISTRADO, TIPO_ALGA, TIPO_MICRO, TIPO_LAGO, TIPO_AGUA};
+inline constexpr std::size_t ALTERACAO_LAGO = 5;  // the lake's value in a tool's values
+inline constexpr std::size_t ALTERACAO_AGUA = 6;  // the water's
+
+// Adds a tool's effect to the lake: value k × 25 to every body of type
+// TIPOS_ALTERACAO[k].
 void aplicaFerramenta(CTabelaAgentes& agentes, const Alteracao& efeito);

@@ -103,6 +103,7 @@ void CCena3D::mLiberaCena() {
     ambientes.fill(Luz{});
     direcionais.fill(Luz{});
     zbuffer.fill(true);
+    realceLago = realceAgua = Realce{};
 }
 
 bool CCena3D::mCriaVista(int x, int y, int largura, int altura, bool reaproveita) {
@@ -396,6 +397,26 @@ void CCena3D::mCriaTemporaria(float vida, int g, int m, Vetor3 posicao, Vetor3 v
         if (slot >= 0) registro = {true, vida, g, slot};
         return;
     }
+}
+
+// ---------------------------------------------------------------- highlights
+
+void CCena3D::mDefineRealce(int g, int i, const Realce& realce) {
+    if (Instancia* slot = mSlot(g, i); slot && slot->ocupada) slot->realce = realce;
+}
+
+void CCena3D::mApagaRealces() {
+    for (auto& grupo : grupos)
+        for (Instancia& slot : grupo) slot.realce = Realce{};
+    realceLago = realceAgua = Realce{};
+}
+
+bool CCena3D::mTemRealce() const {
+    if (realceLago.sentido != 0 || realceAgua.sentido != 0) return true;
+    for (const auto& grupo : grupos)
+        for (const Instancia& slot : grupo)
+            if (slot.ocupada && slot.realce.sentido != 0) return true;
+    return false;
 }
 
 // ---------------------------------------------------------------- motion and drawing

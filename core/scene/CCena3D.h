@@ -3,8 +3,8 @@
 // This is the scene model in plain C++; the renderer only reads it.
 //
 // Sections: creation and view · models, lights and background · instances ·
-// agents, borders and touches · temporary instances · motion and drawing ·
-// picking.
+// agents, borders and touches · temporary instances · highlights · motion
+// and drawing · picking.
 #pragma once
 
 #include "core/scene/Dispositivo3D.h"
@@ -57,12 +57,25 @@ inline constexpr float DISTANCIA_CAMERA = 250.0f;
 inline constexpr float MEIA_LARGURA_LAGO = 125.0f;
 inline constexpr float PLANO_FUNDO = 5000.0f;  // back clipping plane
 
+// How a frame shows a change of energy (a tool's effect) on an instance, or
+// on the lake bottom or the water, which have none: which way it went, how
+// far the showing has got and how strongly it shows. The front end sets it
+// for every frame; the renderer draws it. Without one (sentido 0) the frame
+// is drawn as it always was.
+struct Realce {
+    int8_t sentido = 0;   // +1 energy gained, −1 lost, 0 nothing shown
+    float progresso = 0;  // 0 at the change .. 1 when the showing ends
+    float forca = 1;      // 0..1
+    bool operator==(const Realce&) const = default;
+};
+
 struct Instancia {
     bool ocupada = false;
     int modelo = -1;            // -1: a frame without a visual (a light)
     Quadro quadro;
     CAgente* agente = nullptr;  // the agent that owns it, if any
     Caixa caixa;                // the model's box, recorded for an agent
+    Realce realce;              // emptied with the slot
 };
 
 struct Temporaria {
@@ -118,6 +131,8 @@ public:
     int mVistaAltura() const { return vistaAltura; }
     // ±125 horizontally and ±125 × altura / largura vertically.
     LimitesLago mLimitesLago() const;
+    // The border margins the scene was created with.
+    const MargensLago& mMargens() const { return margens; }
     // Rendering and view rebuilding happen only while the scene is active.
     bool mAtiva() const { return ativa; }
     void mDefineAtiva(bool valor) { ativa = valor; }
@@ -179,6 +194,19 @@ public:
                          float theta);
     const std::array<Temporaria, NUM_TEMPORARIAS>& mTemporarias() const { return temporarias; }
 
+    // --- highlights
+    // The highlight of an occupied slot; other slots are left alone.
+    void mDefineRealce(int g, int i, const Realce& realce);
+    // The highlights of the lake bottom and of the water.
+    void mDefineRealceLago(const Realce& realce) { realceLago = realce; }
+    void mDefineRealceAgua(const Realce& realce) { realceAgua = realce; }
+    const Realce& mRealceLago() const { return realceLago; }
+    const Realce& mRealceAgua() const { return realceAgua; }
+    // Every highlight off.
+    void mApagaRealces();
+    // Whether anything is highlighted.
+    bool mTemRealce() const;
+
     // --- motion and drawing
     // One frame: when rodando, every instance moves one time unit; the scene
     // is drawn; temporary instances age; the frame is shown. A step that
@@ -212,6 +240,7 @@ private:
     std::array<Luz, NUM_LUZES_AMBIENTE> ambientes;
     std::array<Luz, NUM_SLOTS_GRUPO> direcionais;  // in the order they were made
     std::array<bool, NUM_QUADROS_TOPO> zbuffer{true, true, true, true, true};
+    Realce realceLago, realceAgua;
     // Set when a slot is taken or freed or an instance is put in a new place:
     // a touch may kill, give birth or move, and the touch check then works
     // out its boxes again.

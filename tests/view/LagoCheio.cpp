@@ -27,3 +27,10 @@ std::unique_ptr<CCena3D> lagoCheio(RenderizadorGL** renderizador) {
         cena->mCriaTemporaria(1e9f, GRUPO_TEMPORARIAS, 13 + i % 4, {ao(230), ao(100), 0}, {}, {0, 1, 0}, 0.1f);
     return cena;
 }
+
+void realcaLagoCheio(CCena3D& cena, float progresso) {
+    for (int i = 0; i < NUM_SLOTS_GRUPO; ++i)
+        cena.mDefineRealce(GRUPO_SERES, i, {static_cast<int8_t>(i % 2 ? -1 : 1), progresso, 1.0f});
+    cena.mDefineRealceLago({1, progresso, 1.0f});
+    cena.mDefineRealceAgua({-1, progresso, 1.0f});
+}

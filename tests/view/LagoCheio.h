@@ -13,3 +13,7 @@ class RenderizadorGL;
 // None without an OpenGL 3.3 context or without the models. The renderer
 // that draws it goes to renderizador when asked for.
 std::unique_ptr<CCena3D> lagoCheio(RenderizadorGL** renderizador = nullptr);
+
+// Every being highlighted at the given progress of a tool's effect, by
+// turns gained and lost, the lake bottom gained and the water lost.
+void realcaLagoCheio(CCena3D& cena, float progresso);

@@ -8,6 +8,7 @@
 #include "view/RenderizadorGL.h"
 
 #include <QColor>
+#include <QDir>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -141,6 +142,70 @@ TEST_F(Renderizador, VistaRefeitaNoNovoTamanho) {
     EXPECT_FALSE(cena->mCriaVista(0, 0, 0, 450, true));
 }
 
+// A highlight at the middle of its showing, at full strength.
+constexpr Realce GANHO{1, 0.5f, 1.0f};
+constexpr Realce PERDA{-1, 0.5f, 1.0f};
+
+// The mean colour of a rectangle of a picture.
+QColor media(const QImage& imagem, const QRect& retangulo) {
+    return imagem.copy(retangulo).scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0);
+}
+int verdeMenosVermelho(QColor c) { return c.green() - c.red(); }
+
+TEST_F(Renderizador, RealceDeUmSerMudaSuaCorNoSentidoDaEnergia) {
+    // A box 16 × 8 at x = 50, y = 20: pixels 400..440 × 168..186; its halo
+    // reaches 7 units above its centre (pixel 160), over the magenta
+    // background, and sparkles play around it.
+    escreveCaixaX("larga.x", {-8, -4, -0.01f}, {8, 4, 0.01f});
+    ASSERT_TRUE(cena->mCarregaModelo(1, "larga.x"));
+    cena->mCriaInstancia(GRUPO_SERES, 1, {50, 20, 0}, {}, {}, 0);
+    const QRect ser(404, 172, 32, 10), acima(404, 161, 32, 6);
+    const QImage semRealce = desenha().copy();
+    const QColor serAntes = media(semRealce, ser), acimaAntes = media(semRealce, acima);
+    ASSERT_TRUE(parecido(acimaAntes, MAGENTA));
+
+    cena->mDefineRealce(GRUPO_SERES, 0, GANHO);
+    const QImage ganho = desenha().copy();
+    EXPECT_GT(verdeMenosVermelho(media(ganho, ser)), verdeMenosVermelho(serAntes) + 30)
+        << "a being that gained is greener";
+    EXPECT_GT(media(ganho, acima).green(), acimaAntes.green() + 30) << "and glows green around";
+
+    cena->mDefineRealce(GRUPO_SERES, 0, PERDA);
+    const QImage perda = desenha().copy();
+    EXPECT_LT(verdeMenosVermelho(media(perda, ser)), verdeMenosVermelho(serAntes) - 20)
+        << "a being that lost is redder";
+    EXPECT_LT(media(perda, acima).blue(), acimaAntes.blue() - 30) << "and glows red around";
+
+    // Ended, or taken away: the frame as without it.
+    cena->mDefineRealce(GRUPO_SERES, 0, {1, 1.0f, 1.0f});
+    EXPECT_EQ(desenha(), semRealce);
+    cena->mApagaRealces();
+    EXPECT_EQ(desenha(), semRealce);
+}
+
+TEST_F(Renderizador, RealceDaAguaEDoFundoBrilhaSoNaSuaFaixa) {
+    // The surface line stands at 34 % of the height (pixel 153), the bottom
+    // line at 92.5 % (416); the water lights up just under its surface.
+    const QImage semRealce = desenha().copy();
+    const QPoint ceu(300, 45), agua(300, 172), fundo(300, 416);
+    const struct {
+        const char* nome;
+        bool daAgua;
+        QPoint brilha, igual;
+    } casos[] = {{"water", true, agua, ceu}, {"lake bottom", false, fundo, agua}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        cena->mApagaRealces();
+        if (caso.daAgua) cena->mDefineRealceAgua(GANHO);
+        else cena->mDefineRealceLago(GANHO);
+        const QImage quadro = desenha().copy();
+        EXPECT_GT(quadro.pixelColor(caso.brilha).green(), semRealce.pixelColor(caso.brilha).green() + 20);
+        EXPECT_TRUE(parecido(quadro.pixelColor(caso.igual), semRealce.pixelColor(caso.igual)));
+    }
+    cena->mApagaRealces();
+    EXPECT_EQ(desenha(), semRealce);
+}
+
 TEST_F(Renderizador, FundoFaltandoAvisaComONome) {
     EXPECT_FALSE(cena->mCarregaFundo("dp/FUNDOCEN.bmp"));
     EXPECT_EQ(plataforma.mTextos(),
@@ -184,6 +249,29 @@ TEST(LagoCheioNaTela, MesmoQuadroQueAReferencia) {
     const double pixels = static_cast<double>(quadro.width()) * quadro.height();
     EXPECT_LT(static_cast<double>(soma) / pixels, 1.0) << "mean difference per pixel";
     EXPECT_LT(diferentes / pixels, 0.005) << "share of pixels that differ clearly";
+}
+
+// Every being, the bottom and the water highlighted, and then none: the
+// busy frame comes back exactly. The highlighted frame is saved for looking
+// at (build/quadros/).
+TEST(LagoCheioNaTela, RealceEmTudoSaiSemRastro) {
+    PlataformaRoteiro plataforma;
+    RenderizadorGL* renderizador = nullptr;
+    const auto cena = lagoCheio(&renderizador);
+    ASSERT_TRUE(cena) << "no OpenGL 3.3 context or no models";
+    cena->mDesenha(false);
+    const QImage simples = renderizador->mQuadro().copy();
+    realcaLagoCheio(*cena, 0.4f);
+    cena->mDesenha(false);
+    const QImage realcado = renderizador->mQuadro().copy();
+    cena->mApagaRealces();
+    cena->mDesenha(false);
+    const QImage depois = renderizador->mQuadro().copy();
+    cena->mLiberaCena();
+    QDir().mkpath(QELP_DIR_QUADROS);
+    EXPECT_TRUE(realcado.save(QELP_DIR_QUADROS "/lago-cheio-realcado.png"));
+    EXPECT_NE(realcado, simples);
+    EXPECT_EQ(depois, simples);
 }
 
 }  // namespace
