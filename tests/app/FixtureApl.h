@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <memory>
 
 class FixtureApl : public testing::Test {
@@ -58,6 +60,20 @@ protected:
         if (!apl->mIniciaPartida(SEMENTE_TESTE)) return false;
         proximaFaseMs = apl->janela.mPeriodoTemporizador(TIMER_FASE);
         return true;
+    }
+
+    // Start-up without a tutor, then a match with a phase that brings
+    // nothing and the shipped parameters preceded by the given entries,
+    // and its first step.
+    void iniciaSemFase(const std::string& primeiros = "") {
+        std::ostringstream valores;
+        valores << primeiros << '\n' << std::ifstream(QELP_DIR_DP "/valores.txt").rdbuf();
+        diretorio.mEscreve("dp/valores.txt", valores.str());
+        diretorio.mEscreve("dp/apl.cnf", "130\n70\nvazia.fase\n");
+        diretorio.mEscreve("vazia.fase", "");
+        ASSERT_TRUE(iniciaSemTutor());
+        ASSERT_TRUE(iniciaPartida());
+        apl->mPasso();
     }
 
     // Runs the game's two timers on a clock driven by hand, as the message

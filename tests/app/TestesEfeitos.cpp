@@ -18,16 +18,7 @@ namespace {
 class EfeitosNaTela : public FixtureApl {
 protected:
     // Starts the match with the shipped parameters preceded by the given entries.
-    void inicia(const std::string& primeiros = "") {
-        std::ostringstream valores;
-        valores << primeiros << '\n' << std::ifstream(QELP_DIR_DP "/valores.txt").rdbuf();
-        diretorio.mEscreve("dp/valores.txt", valores.str());
-        diretorio.mEscreve("dp/apl.cnf", "130\n70\nvazia.fase\n");
-        diretorio.mEscreve("vazia.fase", "");
-        ASSERT_TRUE(iniciaSemTutor());
-        ASSERT_TRUE(iniciaPartida());
-        apl->mPasso();
-    }
+    void inicia(const std::string& primeiros = "") { iniciaSemFase(primeiros); }
 
     // A tick of the step timer at ms on the platform's clock.
     void passoEm(uint32_t ms) {

@@ -20,16 +20,7 @@ const QColor FUNDO_TEXTO(128, 0, 0);
 class PainelNaTela : public FixtureApl {
 protected:
     // Starts the match with the shipped parameters preceded by the given entries.
-    void inicia(const std::string& primeiros = "") {
-        std::ostringstream valores;
-        valores << primeiros << '\n' << std::ifstream(QELP_DIR_DP "/valores.txt").rdbuf();
-        diretorio.mEscreve("dp/valores.txt", valores.str());
-        diretorio.mEscreve("dp/apl.cnf", "130\n70\nvazia.fase\n");
-        diretorio.mEscreve("vazia.fase", "");
-        ASSERT_TRUE(iniciaSemTutor());
-        ASSERT_TRUE(iniciaPartida());
-        apl->mPasso();
-    }
+    void inicia(const std::string& primeiros = "") { iniciaSemFase(primeiros); }
 
     // The client pixel of a point given in fractions of the layout.
     static uint32_t px(float fx) { return static_cast<uint32_t>(fx * 0.7f * 1024.0f); }
