@@ -309,8 +309,9 @@ int CJanela::mPeriodoTemporizador(int id) const {
 
 void CJanela::mMarcaComando(int id, bool marcado) {
     if (!janela) return;
+    // Unmarked, the entry is not checkable at all: no empty box shows.
     if (const auto acao = janela->acoes.find(id); acao != janela->acoes.end()) {
-        acao->second->setCheckable(true);
+        acao->second->setCheckable(marcado);
         acao->second->setChecked(marcado);
     }
 }

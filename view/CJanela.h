@@ -88,7 +88,7 @@ public:
     // The period of a running timer in ms, or −1 when it does not run.
     int mPeriodoTemporizador(int id) const;
 
-    // The check mark of a menu entry.
+    // The check mark of a menu entry; an unmarked entry shows no box.
     void mMarcaComando(int id, bool marcado);
     // Whether a menu entry can be chosen.
     void mHabilitaComando(int id, bool habilitado);

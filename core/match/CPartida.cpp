@@ -82,9 +82,11 @@ void CPartida::mPausa() {
 }
 
 void CPartida::mTermina() {
-    if (estado == TERMINADA) return;
+    // On the opening screen there is no match to end, and nothing changes.
+    if (estado == TERMINADA || estado == SEM_PARTIDA) return;
     if (estado == PAUSADA) mPausa();
-    idFimPartida = cena.mCriaInstancia(GRUPO_LUZES, MODELO_FIM_PARTIDA, {}, {}, {}, 0);
+    // One sign at most, whatever came before.
+    if (idFimPartida == -1) idFimPartida = cena.mCriaInstancia(GRUPO_LUZES, MODELO_FIM_PARTIDA, {}, {}, {}, 0);
     estado = TERMINADA;
     registro.mFim(leLago(agentes, passosPartida));
     mAnuncia({EventoPartida::FIM});

@@ -112,8 +112,9 @@ public:
     // Running ↔ paused; nothing in the other states.
     void mPausa();
 
-    // Ends the match, also from the opening screen: the end sign appears in
-    // the lake and the lake stands still (FIM). An ended match stays ended.
+    // Ends the running or paused match: the end sign appears in the lake
+    // (one, whatever came before) and the lake stands still (FIM). An ended
+    // match stays ended; on the opening screen nothing happens.
     void mTermina();
 
     // Back to the opening screen (a new match could not start).

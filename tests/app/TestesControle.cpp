@@ -171,6 +171,7 @@ TEST_F(Controle, F3ForaDaPartidaNaoFazNada) {
     tecla(TECLA_F3);
     EXPECT_EQ(apl->partida.estado, SEM_PARTIDA);
     EXPECT_FALSE(itemDoMenu("&Pausa\tF3")->isChecked());
+    EXPECT_FALSE(itemDoMenu("&Pausa\tF3")->isCheckable()) << "no empty check box";
     novaPartida(MAE_NATUREZA, "licao.fase", PESCADOR);
     apl->mTerminaPartida();
     comando(CMD_PAUSA);
@@ -186,18 +187,32 @@ TEST_F(Controle, F3PausaEVoltaComAMarcaNoMenu) {
     itemDoMenu("&Pausa\tF3")->trigger();
     EXPECT_EQ(apl->partida.estado, EM_JOGO);
     EXPECT_FALSE(itemDoMenu("&Pausa\tF3")->isChecked());
+    EXPECT_FALSE(itemDoMenu("&Pausa\tF3")->isCheckable()) << "the check box shows only while paused";
 }
 
-TEST_F(Controle, TerminarNaAberturaTocaEPoeAPlacaQueAProximaTira) {
-    comando(CMD_TERMINAR);
-    EXPECT_EQ(apl->partida.estado, TERMINADA);
-    EXPECT_EQ(tocado(), SOM_FIM_PARTIDA);
-    const int placa = apl->partida.idFimPartida;
-    ASSERT_GE(placa, 0);
-    EXPECT_EQ(apl->cena.mInstancia(GRUPO_LUZES, placa).modelo, MODELO_FIM_PARTIDA);
+// Before any match, and after one that ended and a phase that was not
+// found brought the opening screen back: "Terminar" there changes nothing
+// that shows or sounds, and the next match runs without a sign.
+TEST_F(Controle, TerminarNaAberturaNaoMudaNada) {
+    for (const bool depoisDeUmaPartida : {false, true}) {
+        if (depoisDeUmaPartida) {
+            novaPartida(MAE_NATUREZA, "licao.fase", PESCADOR);
+            apl->mTerminaPartida();
+            novaPartida(MAE_NATUREZA, "nao-existe.fase", PESCADOR);
+        }
+        ASSERT_EQ(apl->partida.estado, SEM_PARTIDA);
+        const QImage antes = apl->janela.mImagem().copy();
+        const std::size_t sons = plataforma.saidaSom->tocados.size();
+        comando(CMD_TERMINAR);
+        apl->mPasso();
+        EXPECT_EQ(apl->partida.estado, SEM_PARTIDA) << depoisDeUmaPartida;
+        EXPECT_EQ(plataforma.saidaSom->tocados.size(), sons) << depoisDeUmaPartida;
+        EXPECT_TRUE(apl->janela.mImagem() == antes) << "the opening picture stays";
+    }
     novaPartida(MAE_NATUREZA, "licao.fase", PESCADOR);
     EXPECT_EQ(apl->partida.estado, EM_JOGO);
-    EXPECT_FALSE(apl->cena.mInstancia(GRUPO_LUZES, placa).ocupada);
+    for (int i = 0; i < NUM_SLOTS_GRUPO; ++i)
+        EXPECT_NE(apl->cena.mInstancia(GRUPO_LUZES, i).modelo, MODELO_FIM_PARTIDA) << "no sign left";
 }
 
 TEST_F(Controle, TerminarNaPausaTiraAMarcaEPermiteOutraPartida) {

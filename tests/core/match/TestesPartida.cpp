@@ -87,15 +87,44 @@ TEST_F(Partida, InicioConstroiOLagoERecomecaTudo) {
     EXPECT_EQ(poluidores(), 0) << "a new lake";
 }
 
+// The end signs in the lake.
+int placas(const CCena3D& cena) {
+    int n = 0;
+    for (int i = 0; i < NUM_SLOTS_GRUPO; ++i) {
+        const Instancia& instancia = cena.mInstancia(GRUPO_LUZES, i);
+        n += instancia.ocupada && instancia.modelo == MODELO_FIM_PARTIDA;
+    }
+    return n;
+}
+
 TEST_F(Partida, InicioTiraAPlacaDoFim) {
-    partida->mTermina();  // accepted on the opening screen too
+    ASSERT_TRUE(inicia(""));
+    partida->mTermina();
     EXPECT_EQ(partida->estado, TERMINADA);
     const int placa = partida->idFimPartida;
     ASSERT_GE(placa, 0);
     EXPECT_EQ(cena->mInstancia(GRUPO_LUZES, placa).modelo, MODELO_FIM_PARTIDA);
     ASSERT_TRUE(inicia(""));
     EXPECT_EQ(partida->idFimPartida, -1);
-    EXPECT_FALSE(cena->mInstancia(GRUPO_LUZES, placa).ocupada);
+    EXPECT_EQ(placas(*cena), 0);
+}
+
+// An ended match, back to the opening screen (a phase that was not found),
+// "Terminar" there, and a new match: never a second sign, and none left.
+TEST_F(Partida, TerminarNaAberturaNaoMudaNadaENuncaDeixaPlaca) {
+    partida->mTermina();
+    EXPECT_EQ(partida->estado, SEM_PARTIDA) << "no match to end before the first";
+    EXPECT_EQ(placas(*cena), 0);
+    ASSERT_TRUE(inicia(""));
+    partida->mTermina();
+    partida->mVoltaAbertura();
+    eventos.clear();
+    partida->mTermina();
+    EXPECT_EQ(partida->estado, SEM_PARTIDA);
+    EXPECT_TRUE(eventos.empty()) << "no end sound, no debrief";
+    EXPECT_EQ(placas(*cena), 1) << "the last match's sign, not drawn on the opening screen";
+    ASSERT_TRUE(inicia(""));
+    EXPECT_EQ(placas(*cena), 0);
 }
 
 TEST_F(Partida, InicioQueFalhaNaoMudaNada) {
@@ -196,6 +225,7 @@ TEST_F(Partida, PausadaOuTerminadaOLagoNaoAnda) {
 TEST_F(Partida, PausaForaDeJogoNaoFazNada) {
     partida->mPausa();
     EXPECT_EQ(partida->estado, SEM_PARTIDA);
+    ASSERT_TRUE(inicia(""));
     partida->mTermina();
     partida->mPausa();
     EXPECT_EQ(partida->estado, TERMINADA);
