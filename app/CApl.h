@@ -160,6 +160,9 @@ private:
     // "&Configurar...": the dialog, then apl.cnf written, whatever the
     // dialog's answer; the window keeps its size until the next run.
     void mConfigura();
+    // "Editar Parâmetros Especiais...": valores.txt in the desktop's text
+    // editor, once at a time; without one, where the file is.
+    void mEditaParametros();
     void mEventoFase();
     // The check mark of "&Pausa" follows the match's state.
     void mMarcaPausa();

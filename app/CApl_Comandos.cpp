@@ -6,6 +6,8 @@
 #include "app/ProgramasExternos.h"
 #include "core/data/Configuracao.h"
 
+#include <filesystem>
+
 namespace {
 constexpr const char* ARQUIVO_PARAMETROS = "dp/valores.txt";
 }
@@ -80,14 +82,25 @@ void CApl::mExecutaComando(int id) {
         mIniciaUmaVez({programaLocal("editor")}, procEditor);
         break;
     case CMD_EDITAR_PARAMETROS:
-        if (!plataforma().mProgramaRodando(procBloco)) {
-            if (const std::string editor = editorTexto(); !editor.empty())
-                plataforma().mIniciaPrograma({editor, ARQUIVO_PARAMETROS}, procBloco);
-        }
+        mEditaParametros();
         break;
     default:
         break;
     }
+}
+
+void CApl::mEditaParametros() {
+    if (plataforma().mProgramaRodando(procBloco)) return;
+    if (const std::string editor = editorTexto(); !editor.empty()) {
+        plataforma().mIniciaPrograma({editor, ARQUIVO_PARAMETROS}, procBloco);
+        return;
+    }
+    std::error_code erro;
+    const std::filesystem::path arquivo = std::filesystem::absolute(ARQUIVO_PARAMETROS, erro);
+    mostraAviso("Nenhum editor de texto foi encontrado (procurei: " + editoresProcurados() +
+                ").\n\nO arquivo de parâmetros especiais está em:\n" +
+                (erro ? std::string(ARQUIVO_PARAMETROS) : arquivo.string()) +
+                "\n\nAbra-o com um editor de texto qualquer.");
 }
 
 void CApl::mConfigura() {

@@ -32,14 +32,14 @@ QPushButton* botaoTamanho(const char* legenda, const char* id, QLabel* marca, QH
 
 DlgConfigurar::DlgConfigurar(QWidget* dono, const std::string& faseSugerida,
                              uint32_t tamanhoAtual)
-    : QDialog(dono), tamanho(tamanhoAtual) {
+    : QDialog(dono), faseOriginal(faseSugerida), tamanho(tamanhoAtual) {
     setWindowTitle("Configurar");
     auto* coluna = new QVBoxLayout(this);
 
     // The suggested phase file.
     auto* linhaFase = new QHBoxLayout;
     auto* rotuloFase = new QLabel("Arquivo de fase sugerido:", this);
-    fase = new QLineEdit(qt(faseSugerida), this);
+    fase = new QLineEdit(nomeMostrado(faseSugerida), this);
     fase->setObjectName("1001");
     fase->setMaxLength(static_cast<int>(MAX_NOME_ARQUIVO));
     fase->setMinimumWidth(260);
@@ -92,7 +92,7 @@ DlgConfigurar::DlgConfigurar(QWidget* dono, const std::string& faseSugerida,
     fase->setFocus();
 }
 
-std::string DlgConfigurar::mFase() const { return fase->text().left(MAX_NOME_ARQUIVO).toStdString(); }
+std::string DlgConfigurar::mFase() const { return nomeEscolhido(fase->text(), faseOriginal); }
 
 void DlgConfigurar::mMarca() {
     marcaPequena->setText(tamanho == TAMANHO_JANELA_PEQUENA ? MARCA_ESCOLHIDO : MARCA_VAZIA);

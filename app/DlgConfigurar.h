@@ -14,7 +14,8 @@ class DlgConfigurar : public QDialog {
 public:
     DlgConfigurar(QWidget* dono, const std::string& faseSugerida, uint32_t tamanho);
 
-    // The edit field's text, at most 299 characters, and the chosen size.
+    // The phase as the field holds it (the name as it came when left as
+    // shown), at most 299 characters, and the chosen size.
     std::string mFase() const;
     uint32_t mTamanho() const { return tamanho; }
 
@@ -23,6 +24,7 @@ private:
     void mMarca();
 
     QLineEdit* fase;
+    std::string faseOriginal;
     QLabel* marcaPequena;
     QLabel* marcaGrande;
     uint32_t tamanho;

@@ -1,5 +1,7 @@
 #include "app/PecasDialogo.h"
 
+#include "core/data/Configuracao.h"
+#include "core/data/TextoTutor.h"
 #include "core/match/Personagens.h"
 
 #include <QFrame>
@@ -38,4 +40,11 @@ QToolButton* botaoPersonagem(const QString& legenda, uint32_t personagem, QWidge
         botao->setIconSize(pequeno.size());
     }
     return botao;
+}
+
+QString nomeMostrado(const std::string& bytes) { return qt(textoLegivel(bytes)); }
+
+std::string nomeEscolhido(const QString& campo, const std::string& original) {
+    if (campo == nomeMostrado(original)) return original;
+    return campo.left(static_cast<qsizetype>(MAX_NOME_ARQUIVO)).toStdString();
 }

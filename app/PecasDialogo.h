@@ -18,4 +18,11 @@ QFrame* linhaSeparadora(QWidget* dono);
 QToolButton* botaoPersonagem(const QString& legenda, uint32_t personagem, QWidget* dono);
 
 inline QString qt(const std::string& texto) { return QString::fromStdString(texto); }
+
+// A file name read from a file, as the pupil reads it: its bytes as UTF-8
+// when they are, else as Windows-1252 (an older program wrote it).
+QString nomeMostrado(const std::string& bytes);
+// The name a dialog hands back: the original bytes when the pupil left it
+// as shown, else what is in the field (at most 299 characters).
+std::string nomeEscolhido(const QString& campo, const std::string& original);
 inline QString qt(const char* texto) { return QString::fromUtf8(texto); }

@@ -32,3 +32,9 @@ std::string editorTexto() {
     }
     return {};
 }
+
+std::string editoresProcurados() {
+    std::string lista;
+    for (const char* nome : EDITORES_TEXTO) lista += (lista.empty() ? "" : ", ") + std::string(nome);
+    return lista;
+}

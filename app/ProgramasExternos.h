@@ -12,3 +12,6 @@ std::string programaLocal(const char* nome);
 // The first text editor found on the PATH from a fixed list, or "" when
 // there is none.
 std::string editorTexto();
+
+// The editors editorTexto looks for, in its order: "gnome-text-editor, gedit, …".
+std::string editoresProcurados();

@@ -95,9 +95,9 @@ void CApl::mAtualizaEcometro() {
 }
 
 float CApl::mFracaoX(uint32_t px) const {
-    return fracaoDoPonteiro(px, tamanhoJanela, plataforma().mTamanhoTela().largura);
+    return fracaoDoPonteiro(px, tamanhoJanela, plataforma().mTamanhoTela().largura, janela.mImagem().width());
 }
 
 float CApl::mFracaoY(uint32_t py) const {
-    return fracaoDoPonteiro(py, tamanhoJanela, plataforma().mTamanhoTela().altura);
+    return fracaoDoPonteiro(py, tamanhoJanela, plataforma().mTamanhoTela().altura, janela.mImagem().height());
 }

@@ -3,6 +3,7 @@
 #include "core/data/LeituraTexto.h"
 #include "core/platform/Plataforma.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -11,11 +12,12 @@ namespace {
 void leItens(LeituraTexto& leitura, Configuracao& cfg) {
     const auto periodo = leitura.mLeInteiro();
     if (!periodo) return;
-    cfg.periodoPasso = static_cast<uint32_t>(*periodo);
+    cfg.periodoPasso = std::min(static_cast<uint32_t>(*periodo), PERIODO_PASSO_MAXIMO);
 
     const auto tamanho = leitura.mLeInteiro();
     if (!tamanho) return;
-    cfg.tamanhoJanela = static_cast<uint32_t>(*tamanho);
+    const bool cabe = *tamanho >= TAMANHO_JANELA_MINIMO && *tamanho <= TAMANHO_JANELA_MAXIMO;
+    cfg.tamanhoJanela = cabe ? static_cast<uint32_t>(*tamanho) : TAMANHO_JANELA_PADRAO;
 
     if (auto fase = leitura.mLePalavra(MAX_NOME_ARQUIVO)) cfg.faseSugerida = std::move(*fase);
 }

@@ -12,6 +12,12 @@ inline constexpr uint32_t TAMANHO_JANELA_PADRAO = 70;  // % of the screen
 inline constexpr uint32_t TAMANHO_JANELA_PEQUENA = 70;  // the settings dialog's two sizes
 inline constexpr uint32_t TAMANHO_JANELA_GRANDE = 90;
 inline constexpr std::size_t MAX_NOME_ARQUIVO = 299;   // characters of a file name
+// What the file may ask for: a window from 30 % to 100 % of the screen
+// (anything else is read as 70 %), a step of at most 10 s (a longer one is
+// read as 10 s: the lake would hardly ever be drawn).
+inline constexpr int32_t TAMANHO_JANELA_MINIMO = 30;
+inline constexpr int32_t TAMANHO_JANELA_MAXIMO = 100;
+inline constexpr uint32_t PERIODO_PASSO_MAXIMO = 10000;  // ms
 
 struct Configuracao {
     uint32_t periodoPasso = PERIODO_PASSO_PADRAO;
@@ -20,10 +26,11 @@ struct Configuracao {
 };
 
 // Reads the three items of a settings text over cfg, as "%d %d %s" would:
-// two decimal integers and one word (its first 299 characters). An item that
-// cannot be read leaves its field and those after it unchanged. Integers
-// beyond the 32-bit range are clamped to it; a negative one wraps, as any
-// integer is taken.
+// two decimal integers and one word (its first 299 characters, its bytes as
+// they are). An item that cannot be read leaves its field and those after
+// it unchanged. Integers beyond the 32-bit range are clamped to it; a
+// negative period wraps, as any integer is taken, and then meets the
+// longest period; a size outside 30..100 is the default 70.
 void interpretaConfiguracao(std::string_view texto, Configuracao& cfg);
 
 // The text written to the file.

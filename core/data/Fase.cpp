@@ -30,7 +30,8 @@ void interpretaFase(std::string_view texto, TabelaFase& tabela) {
 
 bool mLeFase(const std::string& nome, TabelaFase& tabela) {
     tabela.fill(EventoFase{});
-    const auto entrada = abreArquivoTexto(nome);
+    auto entrada = abreArquivoTexto(nome);
+    if (!entrada && !nome.empty()) entrada = abreArquivoTexto(PASTA_FASES + nome);
     if (!entrada) {
         mostraAviso("Arquivo de fase não encontrado");
         mostraAviso(nome);

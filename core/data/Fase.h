@@ -24,7 +24,10 @@ using TabelaFase = std::array<EventoFase, MAX_EVENTOS_FASE>;
 // time keeping the order of the file.
 void interpretaFase(std::string_view texto, TabelaFase& tabela);
 
-// Reads the phase file named nome into the table. When it cannot be opened,
-// the table holds only fillers, "Arquivo de fase não encontrado" and then
-// the file name are shown, and the answer is false.
+inline constexpr const char* PASTA_FASES = "dp/";  // where the editor saves phases
+
+// Reads the phase file named nome into the table; a name not found as it is
+// written but found in dp/ (where the editor saves) is taken from there.
+// When it cannot be opened, the table holds only fillers, "Arquivo de fase
+// não encontrado" and then the file name are shown, and the answer is false.
 bool mLeFase(const std::string& nome, TabelaFase& tabela);

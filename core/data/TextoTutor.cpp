@@ -100,6 +100,12 @@ bool utf8ValidoAteOFim(std::string_view bytes, std::size_t& incompleto) {
     return true;
 }
 
+std::string textoLegivel(std::string_view bytes) {
+    std::size_t incompleto = 0;
+    if (utf8ValidoAteOFim(bytes, incompleto) && incompleto == 0) return std::string(bytes);
+    return deCp1252(bytes);
+}
+
 std::string DecodificadorTutor::mDecodifica(std::string_view bytes) {
     std::string dados = pendente + std::string(bytes);
     pendente.clear();

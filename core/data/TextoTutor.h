@@ -23,3 +23,7 @@ private:
 // Whether the bytes are UTF-8 but for an incomplete last character; its
 // length (0 to 3 bytes) goes to incompleto.
 bool utf8ValidoAteOFim(std::string_view bytes, std::size_t& incompleto);
+
+// Bytes from a file as readable UTF-8: the bytes themselves when they are
+// UTF-8, else read as Windows-1252 (what older programs wrote).
+std::string textoLegivel(std::string_view bytes);

@@ -159,8 +159,10 @@ int CPainel::mMostraBarra(const Ecometro& ecometro) {
 
 // --- texts
 
-float fracaoDoPonteiro(uint32_t pixel, uint32_t tamanhoJanela, int tamanhoTela) {
-    const float tamanho = static_cast<float>(tamanhoJanela) / 100.0f * static_cast<float>(tamanhoTela);
+float fracaoDoPonteiro(uint32_t pixel, uint32_t tamanhoJanela, int tamanhoTela, int tamanhoCliente) {
+    float tamanho = static_cast<float>(tamanhoJanela) / 100.0f * static_cast<float>(tamanhoTela);
+    if (tamanhoCliente > 0 && static_cast<float>(tamanhoCliente) + 1.0f <= tamanho)
+        tamanho = static_cast<float>(tamanhoCliente);
     if (!(tamanho > 0.0f)) return -1.0f;
     return static_cast<float>(pixel) / tamanho;
 }

@@ -96,8 +96,10 @@ public:
 };
 
 // A client pixel as a fraction of the layout size: the window's percentage
-// of the screen, not its client rectangle. Outside when the size is 0.
-float fracaoDoPonteiro(uint32_t pixel, uint32_t tamanhoJanela, int tamanhoTela);
+// of the screen, not its client rectangle — unless the client is smaller
+// than that by a whole pixel or more (the window could not be as large as
+// asked): then the client's real size. Outside when the size is 0.
+float fracaoDoPonteiro(uint32_t pixel, uint32_t tamanhoJanela, int tamanhoTela, int tamanhoCliente);
 
 // The text of a lake body under the pointer: its name, and for the beings
 // their energy in percent of a full one (25, or 46 for algae and

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -103,10 +104,18 @@ TEST_F(Comandos, EditarParametrosAbreOPrimeiroEditorDeTextoNoPath) {
     EXPECT_EQ(plataforma.iniciados.size(), 2u);
 }
 
-TEST_F(Comandos, EditarParametrosSemEditorNaoFazNada) {
+TEST_F(Comandos, EditarParametrosSemEditorDizQuaisProcurouEOndeEstaOArquivo) {
+    const std::size_t antes = plataforma.caixas.size();
     comando(CMD_EDITAR_PARAMETROS);
     EXPECT_TRUE(plataforma.iniciados.empty());
     EXPECT_TRUE(apl->janela.mExiste());
+    ASSERT_EQ(plataforma.caixas.size(), antes + 1);
+    const CaixaMostrada& caixa = plataforma.caixas.back();
+    EXPECT_EQ(caixa.titulo, "Aviso");
+    EXPECT_NE(caixa.texto.find("Nenhum editor de texto foi encontrado (procurei: gnome-text-editor, gedit, "),
+              std::string::npos) << caixa.texto;
+    const std::string arquivo = (std::filesystem::current_path() / "dp" / "valores.txt").string();
+    EXPECT_NE(caixa.texto.find(arquivo), std::string::npos) << "where the file is, in full: " << caixa.texto;
 }
 
 TEST_F(Comandos, BarraDeMenuTemTodasAsEntradas) {

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +97,23 @@ TEST_F(Configurar, NomeEditadoLimitadoA299) {
     EXPECT_EQ(dialogo.mFase(), std::string(299, 'x'));
 }
 
+// A name written by an older program in Windows-1252 shows readably, and
+// comes back byte for byte unless the pupil changes it; UTF-8 stays UTF-8.
+TEST_F(Configurar, NomeEmWindows1252MostradoLegivelEDevolvidoIgual) {
+    const std::string cp1252 = "fase\xE7\xE3o.txt";
+    DlgConfigurar dialogo(nullptr, cp1252, 70);
+    QLineEdit* campo = dialogo.findChild<QLineEdit*>("1001");
+    EXPECT_EQ(campo->text(), "faseção.txt");
+    EXPECT_EQ(dialogo.mFase(), cp1252);
+    campo->setText("outra.txt");
+    EXPECT_EQ(dialogo.mFase(), "outra.txt");
+    campo->setText("faseção.txt");
+    EXPECT_EQ(dialogo.mFase(), cp1252) << "typed back as it was shown";
+    DlgConfigurar utf8(nullptr, "lição.txt", 70);
+    EXPECT_EQ(utf8.findChild<QLineEdit*>("1001")->text(), "lição.txt");
+    EXPECT_EQ(utf8.mFase(), "lição.txt");
+}
+
 TEST_F(Configurar, EscFechaSemAceitar) {
     DlgConfigurar dialogo(nullptr, "a.txt", 90);
     mostra(dialogo);
@@ -152,6 +170,22 @@ TEST_F(IniciarPartida, EscolhaENomeDigitadoSaoDevolvidos) {
     EXPECT_EQ(dialogo.result(), QDialog::Accepted);
     EXPECT_EQ(dialogo.mPersonagem(), TURISTA);
     EXPECT_EQ(dialogo.mFase(), "dp/fase2.txt");
+}
+
+TEST_F(IniciarPartida, NomeEmWindows1252EBotaoDeProcurar) {
+    const std::string cp1252 = "fase\xE7\xE3o.txt";
+    DlgIniciarPartida dialogo(nullptr, MAE_NATUREZA, cp1252);
+    EXPECT_EQ(dialogo.findChild<QLineEdit*>("1005")->text(), "faseção.txt");
+    EXPECT_EQ(dialogo.mFase(), cp1252) << "the file is found by its own bytes";
+    QTest::keyClicks(dialogo.findChild<QLineEdit*>("1005"), "x");
+    EXPECT_EQ(dialogo.mFase(), "faseção.txtx");
+    QToolButton* procurar = dialogo.findChild<QToolButton*>("1006");
+    ASSERT_NE(procurar, nullptr);
+    EXPECT_EQ(procurar->text(), "...");
+
+    const QString aqui = QDir::currentPath();
+    EXPECT_EQ(nomeDaFaseEscolhida(aqui + "/dp/aula7.txt"), "dp/aula7.txt");
+    EXPECT_EQ(nomeDaFaseEscolhida("/outro/lugar/aula7.txt"), "/outro/lugar/aula7.txt");
 }
 
 TEST_F(IniciarPartida, EnterNumBotaoDePersonagemIniciaAPartida) {

@@ -126,11 +126,19 @@ TEST_F(Inicializa, AplCnfCompletoComFaseExistente) {
     EXPECT_EQ(apl->janela.mImagem().size(), QSize(512, 384));
 }
 
-TEST_F(Inicializa, TamanhoMaiorQueATelaFicaNaTela) {
-    diretorio.mEscreve("dp/apl.cnf", "130\n250\n");
+// Sizes that made the game unusable (a 1 × 20 window, or a window clamped
+// to the screen whose clicks missed the panel) are read as 70 %; a step
+// that would hardly ever draw the lake runs every 10 s.
+TEST_F(Inicializa, TamanhosEPeriodoForaDoUsavel) {
     plataforma.tela = {1024, 768};
-    ASSERT_TRUE(iniciaSemTutor());
-    EXPECT_EQ(apl->janela.mImagem().size(), QSize(1024, 768));
+    for (const char* aplCnf : {"130\n250\n", "130\n-5\n", "130\n0\n", "99999999999\n150\n"}) {
+        diretorio.mEscreve("dp/apl.cnf", aplCnf);
+        novaExecucao();
+        ASSERT_TRUE(iniciaSemTutor());
+        EXPECT_EQ(apl->tamanhoJanela, 70u) << aplCnf;
+        EXPECT_EQ(apl->janela.mImagem().size(), QSize(716, 537)) << aplCnf;
+    }
+    EXPECT_EQ(apl->periodoPasso, 10000u);
 }
 
 TEST_F(Inicializa, FiguraFaltandoAvisaEDestroiAJanela) {

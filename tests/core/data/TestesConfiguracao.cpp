@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 
 namespace {
 
@@ -38,10 +37,23 @@ INSTANTIATE_TEST_SUITE_P(
         CasoConfiguracao{"  130   70   a.fase", 130, 70, "a.fase"},
         CasoConfiguracao{"abc\n90\nf\n", 130, 70, ""},
         CasoConfiguracao{"200\nxyz\nf\n", 200, 70, ""},
-        CasoConfiguracao{"+45\n-3\nf", 45, static_cast<uint32_t>(-3), "f"},
         CasoConfiguracao{"12abc 90 f", 12, 70, ""},
-        CasoConfiguracao{"99999999999999999999\n70\nf", INT_MAX, 70, "f"},
-        CasoConfiguracao{"-99999999999999999999\n70\nf", static_cast<uint32_t>(INT_MIN), 70, "f"}));
+        // Sizes outside 30..100 would make the game unusable: read as 70.
+        CasoConfiguracao{"+45\n-3\nf", 45, 70, "f"},
+        CasoConfiguracao{"130\n0\nf", 130, 70, "f"},
+        CasoConfiguracao{"130\n29\nf", 130, 70, "f"},
+        CasoConfiguracao{"130\n30\nf", 130, 30, "f"},
+        CasoConfiguracao{"130\n100\nf", 130, 100, "f"},
+        CasoConfiguracao{"130\n101\nf", 130, 70, "f"},
+        CasoConfiguracao{"130\n150\nf", 130, 70, "f"},
+        // A step longer than 10 s would hardly ever draw the lake.
+        CasoConfiguracao{"10000\n70\nf", 10000, 70, "f"},
+        CasoConfiguracao{"10001\n70\nf", 10000, 70, "f"},
+        CasoConfiguracao{"99999999999999999999\n70\nf", 10000, 70, "f"},
+        CasoConfiguracao{"-5\n70\nf", 10000, 70, "f"},
+        CasoConfiguracao{"1\n70\nf", 1, 70, "f"},
+        // The name's bytes as they are, Windows-1252 included.
+        CasoConfiguracao{"130\n70\nfase\xE7\xE3o.txt\n", 130, 70, "fase\xE7\xE3o.txt"}));
 
 TEST(InterpretaConfiguracaoNome, FicaComOsPrimeiros299Caracteres) {
     const std::string longo(400, 'x');

@@ -78,6 +78,20 @@ TEST_F(ArquivoFase, LeOArquivo) {
     EXPECT_TRUE(plataforma.caixas.empty());
 }
 
+// A phase the editor saved into dp/ is found by its name alone; a file of
+// that name where the game runs comes first.
+TEST_F(ArquivoFase, NomeNaoAchadoVemDeDp) {
+    diretorio.mEscreve("dp/aula7.txt", "20 5\n");
+    TabelaFase tabela;
+    ASSERT_TRUE(mLeFase("aula7.txt", tabela));
+    esperaInicio(tabela, {{20, 5}});
+    diretorio.mEscreve("aula7.txt", "40 6\n");
+    ASSERT_TRUE(mLeFase("aula7.txt", tabela));
+    esperaInicio(tabela, {{40, 6}});
+    ASSERT_TRUE(mLeFase("dp/aula7.txt", tabela)) << "a path as written still works";
+    EXPECT_TRUE(plataforma.caixas.empty());
+}
+
 TEST_F(ArquivoFase, ArquivoFaltandoMostraDuasMensagensEDeixaEnchimentos) {
     TabelaFase tabela;
     tabela.fill({1, 1});

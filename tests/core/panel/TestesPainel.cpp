@@ -268,9 +268,12 @@ TEST(TextosDoPainel, TextoEscritoGanhaUmEspaco) {
 TEST(TextosDoPainel, PonteiroEmFracaoDoTamanhoDoLeiaute) {
     // 70 % of a 1024-pixel screen is a layout 716.8 wide, while the client
     // area is 716 pixels.
-    EXPECT_FLOAT_EQ(fracaoDoPonteiro(716, 70, 1024), 716.0f / 716.8f);
-    EXPECT_FLOAT_EQ(fracaoDoPonteiro(0, 90, 768), 0.0f);
-    EXPECT_LT(fracaoDoPonteiro(10, 0, 1024), 0.0f) << "no size: outside";
+    EXPECT_FLOAT_EQ(fracaoDoPonteiro(716, 70, 1024, 716), 716.0f / 716.8f);
+    EXPECT_FLOAT_EQ(fracaoDoPonteiro(0, 90, 768, 691), 0.0f);
+    EXPECT_LT(fracaoDoPonteiro(10, 0, 1024, 0), 0.0f) << "no size: outside";
+    // A window the screen could not hold: its real client size.
+    EXPECT_FLOAT_EQ(fracaoDoPonteiro(512, 150, 1024, 1024), 0.5f);
+    EXPECT_FLOAT_EQ(fracaoDoPonteiro(512, 100, 1024, 1000), 512.0f / 1000.0f);
 }
 
 }  // namespace
