@@ -3,6 +3,7 @@
 #include "app/DiretorioUsuario.h"
 #include "app/Entrada.h"
 #include "app/PlataformaQt.h"
+#include "app/TraducaoQt.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication aplicacao(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // only the main window's end ends the game
     QApplication::setWindowIcon(QIcon(":/icone/qelp-48.png"));  // the dialogs' too
+    instalaTraducaoQt();
     preparaDiretorioDeTrabalho();
     PlataformaQt plataformaQt;
     instalaPlataforma(&plataformaQt);

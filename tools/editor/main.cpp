@@ -1,14 +1,12 @@
 // editor: the phase editor for teachers. Started by the game's "Editar
 // Fases..." in the run directory; a phase file may be given as argument.
 #include "app/DiretorioUsuario.h"
+#include "app/TraducaoQt.h"
 #include "tools/editor/JanelaEditor.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication aplicacao(argc, argv);
@@ -18,11 +16,7 @@ int main(int argc, char* argv[]) {
     const QStringList argumentos = QApplication::arguments();
     const QString arquivo = argumentos.size() > 1 ? QFileInfo(argumentos.at(1)).absoluteFilePath() : QString();
     preparaDiretorioDeTrabalho();
-    // Qt's own texts (the file dialog's) in Portuguese, like everything else.
-    QTranslator traducaoQt;
-    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducaoQt);
+    instalaTraducaoQt();
     JanelaEditor janela;
     janela.show();
     if (!arquivo.isEmpty()) janela.mAbre(arquivo);

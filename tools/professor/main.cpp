@@ -1,15 +1,13 @@
 // professor: the teacher's console. Listens for the pupils' games (port 6999
 // unless --porta says otherwise) and shows the whole class in one window.
+#include "app/TraducaoQt.h"
 #include "tools/professor/JanelaProfessor.h"
 #include "tools/professor/Opcoes.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -29,10 +27,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication aplicacao(argc, argv);
     QApplication::setWindowIcon(QIcon(":/icone/qelp-48.png"));
-    QTranslator traducaoQt;
-    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducaoQt);
+    instalaTraducaoQt();
 
     // The class logs live with the game's data of this user.
     const QString pasta = !opcoes->pasta.isEmpty()
