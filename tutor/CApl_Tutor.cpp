@@ -11,8 +11,9 @@ constexpr std::size_t MAX_LEITURA_TUTOR = 1000;  // bytes read from the tutor a 
 void CApl::mLeTutor() {
     char bloco[MAX_LEITURA_TUTOR];
     std::size_t lidos = 0;
-    if (!RecebeTutor(bloco, sizeof bloco, lidos) || lidos == 0) return;
-    if (conversaAberta()) acrescentaConversa(textoTutor.mDecodifica({bloco, lidos}));
+    const std::string texto = RecebeTutor(bloco, sizeof bloco, lidos) ? textoTutor.mDecodifica({bloco, lidos})
+                                                                      : textoTutor.mEsvazia();
+    if (!texto.empty() && conversaAberta()) acrescentaConversa(texto);
 }
 
 void CApl::mAbreConversa() {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -18,6 +19,35 @@ namespace {
 constexpr int ALTURA_CONVERSA = 120;  // pixels of the window's client area
 constexpr int LINHAS_VISIVEIS = 4;
 constexpr int MAX_CARACTERES = 200000;  // what the transcript keeps, the newest
+// The longest line the transcript holds: a line is laid out again whenever
+// it changes, so a tutor's text without line breaks is broken here, at its
+// last blank when there is one.
+constexpr int MAX_LINHA = 2000;
+
+// The text with a line break wherever a line, which already holds jaNaLinha
+// characters, would grow longer than MAX_LINHA.
+QString comLinhasCurtas(QString texto, int jaNaLinha) {
+    int inicioLinha = -jaNaLinha;  // where the current line starts, in texto
+    int espaco = -1;               // its last blank, in texto
+    for (int i = 0; i < texto.size(); ++i) {
+        if (texto[i] == u'\n') {
+            inicioLinha = i + 1;
+            espaco = -1;
+            continue;
+        }
+        if (texto[i] == u' ') espaco = i;
+        if (i - inicioLinha < MAX_LINHA) continue;
+        if (espaco >= 0 && espaco >= inicioLinha) {
+            texto[espaco] = u'\n';
+            inicioLinha = espaco + 1;
+        } else {
+            texto.insert(i, u'\n');
+            inicioLinha = i + 1;
+        }
+        espaco = -1;
+    }
+    return texto;
+}
 
 class JanelaConversa : public QWidget {
 public:
@@ -54,7 +84,7 @@ public:
     void mAcrescenta(const QString& texto) {
         QTextCursor fim = transcricao->textCursor();
         fim.movePosition(QTextCursor::End);
-        fim.insertText(texto);
+        fim.insertText(comLinhasCurtas(texto, transcricao->document()->lastBlock().length() - 1));
         const int excesso = transcricao->document()->characterCount() - MAX_CARACTERES;
         if (excesso > 0) {
             QTextCursor inicio(transcricao->document());

@@ -2,22 +2,23 @@
 
 #include "app/Dialogos.h"
 #include "core/data/LeituraTexto.h"
+#include "tutor/LigacaoTutor.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHostInfo>
-#include <QPointer>
-#include <QTcpSocket>
-#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
 
 int gComTutor = 0;
 
 namespace {
 
-// The link's socket; it belongs to the application object, so that it goes
-// with it at the end of the program.
-QPointer<QTcpSocket> gSocket;
+LigacaoTutor gLigacao;
+
+// While connecting, the window's events are handled this often.
+constexpr int INTERVALO_EVENTOS_MS = 20;
 
 // The first IPv4 address the name stands for, or none.
 QHostAddress enderecoDe(const std::string& nome) {
@@ -28,9 +29,9 @@ QHostAddress enderecoDe(const std::string& nome) {
 }
 
 // The port as atoi reads the text, its low 16 bits.
-quint16 portaDe(const std::string& texto) {
+uint16_t portaDe(const std::string& texto) {
     const int32_t numero = LeituraTexto(texto).mLeInteiro().value_or(0);
-    return static_cast<quint16>(static_cast<uint32_t>(numero));
+    return static_cast<uint16_t>(static_cast<uint32_t>(numero));
 }
 
 }  // namespace
@@ -46,63 +47,35 @@ void ConectaTutor(Dialogos& dialogos, int limiteMs) {
     if (!dialogos.mPedePorta(porta)) return;
 
     // The window's events go on while the connection is made, until it is
-    // made, fails, or the time is up (the timer wakes the wait up then).
-    auto* socket = new QTcpSocket(QCoreApplication::instance());
-    socket->connectToHost(endereco, portaDe(porta));
-    QTimer limite;
-    limite.setSingleShot(true);
-    limite.start(limiteMs);
-    QElapsedTimer relogio;
-    relogio.start();
-    while ((socket->state() == QAbstractSocket::HostLookupState ||
-            socket->state() == QAbstractSocket::ConnectingState) &&
-           relogio.elapsed() < limiteMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-
-    if (socket->state() != QAbstractSocket::ConnectedState) {
-        socket->abort();
-        socket->deleteLater();
+    // made, fails, or the time is up.
+    if (!gLigacao.mComeca(endereco.toIPv4Address(), portaDe(porta))) return;
+    using Relogio = std::chrono::steady_clock;
+    const Relogio::time_point fim = Relogio::now() + std::chrono::milliseconds(limiteMs);
+    while (gLigacao.mEstado() == LigacaoTutor::Estado::CONECTANDO && Relogio::now() < fim) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        const auto falta = std::chrono::ceil<std::chrono::milliseconds>(fim - Relogio::now()).count();
+        gLigacao.mAvanca(static_cast<int>(std::clamp<long long>(falta, 0, INTERVALO_EVENTOS_MS)));
+    }
+    if (gLigacao.mEstado() != LigacaoTutor::Estado::LIGADA) {
+        gLigacao.mFecha();
         return;
     }
-    gSocket = socket;
     gComTutor = 1;
 }
 
 void DesconectaTutor() {
-    if (gSocket) {
-        gSocket->abort();
-        gSocket->deleteLater();
-        gSocket = nullptr;
-    }
+    gLigacao.mFecha();
     gComTutor = 0;
 }
 
 void EnviaTutor(const std::string& texto) {
-    if (!gComTutor || !gSocket) return;
-    const auto tamanho = static_cast<qint64>(texto.size());
-    if (gSocket->write(texto.data(), tamanho) != tamanho) {
-        DesconectaTutor();
-        return;
-    }
-    gSocket->flush();
-    if (gSocket->state() != QAbstractSocket::ConnectedState) DesconectaTutor();
+    if (gComTutor && !gLigacao.mEnvia(texto)) DesconectaTutor();
 }
 
 bool RecebeTutor(char* buffer, std::size_t capacidade, std::size_t& lidos) {
     lidos = 0;
-    if (!gComTutor || !gSocket) return false;
-    // What the system holds is taken without waiting; what has been read
-    // already is shown before a closed link is dropped.
-    if (gSocket->bytesAvailable() == 0) gSocket->waitForReadyRead(0);
-    if (gSocket->bytesAvailable() == 0) {
-        if (gSocket->state() != QAbstractSocket::ConnectedState) DesconectaTutor();
-        return false;
-    }
-    const qint64 n = gSocket->read(buffer, static_cast<qint64>(capacidade));
-    if (n < 0) {
-        DesconectaTutor();
-        return false;
-    }
-    lidos = static_cast<std::size_t>(n);
-    return true;
+    if (!gComTutor) return false;
+    const bool leu = gLigacao.mRecebe(buffer, capacidade, lidos);
+    if (gLigacao.mEstado() != LigacaoTutor::Estado::LIGADA) DesconectaTutor();
+    return leu;
 }

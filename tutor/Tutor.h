@@ -2,7 +2,8 @@
 // start-up, on which the game sends its terms and from which it reads the
 // tutor's text. During a match nothing here waits: input is polled, sends
 // are handed to the system. A link that fails is dropped without a word and
-// the game goes on as a game without a tutor.
+// the game goes on as a game without a tutor; a tutor that only stops
+// sending keeps it.
 #pragma once
 
 #include <cstddef>
@@ -27,11 +28,12 @@ void ConectaTutor(Dialogos& dialogos, int limiteMs = LIMITE_CONEXAO_MS);
 // Closes the link and clears the flag; nothing when it is not up.
 void DesconectaTutor();
 
-// Sends the text's bytes, with nothing added. A failure drops the link.
+// Sends the text's bytes, with nothing added; what the network does not
+// take at once goes out at the next poll. A failure drops the link.
 void EnviaTutor(const std::string& texto);
 
 // Reads at most capacidade bytes that are waiting, without waiting for
-// more. True when a read took place (lidos may then be 0); false when
-// nothing was waiting, or when the link failed or was closed by the tutor
-// (it is then dropped).
+// more; what is not read stays in the network. True when bytes were read;
+// false when nothing was waiting, or when the link failed (it is then
+// dropped).
 bool RecebeTutor(char* buffer, std::size_t capacidade, std::size_t& lidos);

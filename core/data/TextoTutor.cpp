@@ -122,3 +122,10 @@ std::string DecodificadorTutor::mDecodifica(std::string_view bytes) {
     }
     return limpa(deCp1252(dados));
 }
+
+std::string DecodificadorTutor::mEsvazia() {
+    const bool retorno = !pendente.empty() && pendente.back() == '\r';
+    std::string bytes = retorno ? pendente.substr(0, pendente.size() - 1) : pendente;
+    pendente = retorno ? "\r" : "";
+    return limpa(deCp1252(bytes));
+}

@@ -1,8 +1,10 @@
 // The tutor's bytes as text for the Conversa window. Each block read from
 // the link becomes UTF-8: read as UTF-8 when its bytes are valid UTF-8,
 // otherwise as Windows-1252. A character or a line break split between two
-// reads is completed by the next read. Only a carriage return followed by a
-// line feed breaks the line; a lone one shows as a blank. Other control
+// reads is completed by the next read; the start of a character that
+// nothing completes is shown as Windows-1252 at the next poll. Only a
+// carriage return followed by a line feed breaks the line; a lone one
+// shows as a blank. Other control
 // characters, which could not be shown, become U+FFFD; nothing is dropped.
 #pragma once
 
@@ -15,6 +17,11 @@ public:
     // incomplete UTF-8 character or a final carriage return waits for the
     // next block.
     std::string mDecodifica(std::string_view bytes);
+
+    // The held-back start of a character, when nothing came to complete
+    // it: those bytes were Windows-1252 letters after all. A final carriage
+    // return keeps waiting.
+    std::string mEsvazia();
 
 private:
     std::string pendente;

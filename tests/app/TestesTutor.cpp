@@ -14,6 +14,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -147,9 +149,9 @@ TEST_F(ComTutor, BlocosChegamComoVieramUmaLeituraPorPasso) {
 TEST_F(ComTutor, MilBytesPorPasso) {
     comecaPartida();
     escreve(std::string(2500, 'x'));
-    for (const std::size_t esperado : {1000u, 2000u, 2500u, 2500u}) {
+    for (const int esperado : {1000, 2000, 2500, 2500}) {
         apl->mPasso();
-        EXPECT_EQ(textoDaConversa().size(), esperado);
+        EXPECT_EQ(std::ranges::count(textoDaConversa(), 'x'), esperado);
     }
 }
 
@@ -181,17 +183,93 @@ TEST_F(ComTutor, ConversaFechadaOTextoSePerdeEOJogoSegue) {
 
 // --- a link that fails
 
-TEST_F(ComTutor, TutorQueFechaDerrubaOLigamentoSemAviso) {
+TEST_F(ComTutor, TutorQueFechaDerrubaOLigamentoNoEnvioSemAviso) {
     comecaPartida();
     escreve("tchau");
     par->disconnectFromHost();
     const std::size_t caixas = plataforma.caixas.size();
     for (int i = 0; i < 3; ++i) apl->mPasso();
     EXPECT_EQ(textoDaConversa(), "tchau") << "what came before the end is shown";
+    // The end of the tutor's text may be a tutor that only listens now: the
+    // next send finds out that it is gone.
+    usa(PESCADOR, 0);
+    for (int i = 0; i < 3; ++i) apl->mPasso();
     EXPECT_EQ(gComTutor, 0);
     EXPECT_EQ(plataforma.caixas.size(), caixas);
-    usa(PESCADOR, 0);  // sends nothing, breaks nothing
+    usa(PESCADOR, 1);  // sends nothing, breaks nothing
     EXPECT_EQ(apl->partida.estado, EM_JOGO);
+}
+
+TEST_F(ComTutor, TutorQueSoParaDeEnviarSegueOuvindo) {
+    comecaPartida();
+    escreve("até mais");
+    ASSERT_EQ(::shutdown(static_cast<int>(par->socketDescriptor()), SHUT_WR), 0);
+    for (int i = 0; i < 3; ++i) apl->mPasso();
+    EXPECT_EQ(textoDaConversa(), "até mais");
+    EXPECT_EQ(gComTutor, 1);
+    usa(PESCADOR, 0);
+    apl->mPasso();
+    usa(PESCADOR, 1);
+    const std::string esperado = "happens(e5,3)\nact(e5,(acao))happens(e6,4)\nact(e6,(acao))";
+    EXPECT_EQ(recebe(esperado.size()), esperado);
+    EXPECT_EQ(gComTutor, 1);
+}
+
+// A tutor that sends without end fills what the network holds for the game
+// and must wait: the game takes its thousand bytes a step and no more.
+TEST_F(ComTutor, EnxurradaFicaNaRede) {
+    comecaPartida();
+    const int tutor = static_cast<int>(par->socketDescriptor());
+    const int envio = 32 * 1024;  // the tutor's own buffer, not grown by the system
+    ASSERT_EQ(::setsockopt(tutor, SOL_SOCKET, SO_SNDBUF, &envio, sizeof envio), 0);
+    const std::string bloco(4096, 'z');
+    std::size_t enviado = 0;
+    for (int passo = 0; passo < 30; ++passo) {
+        ssize_t n;
+        while ((n = ::send(tutor, bloco.data(), bloco.size(), MSG_DONTWAIT | MSG_NOSIGNAL)) > 0)
+            enviado += static_cast<std::size_t>(n);
+        QCoreApplication::processEvents();  // the game's window between two steps
+        apl->mPasso();
+    }
+    EXPECT_GE(std::ranges::count(textoDaConversa(), 'z'), 30 * 1000) << "a thousand bytes a step";
+    EXPECT_LT(enviado, 1024u * 1024u) << "the game took the flood in";
+    EXPECT_EQ(gComTutor, 1);
+}
+
+TEST_F(ComTutor, LetraDe1252NoFimApareceNoPassoSeguinte) {
+    comecaPartida();
+    escreve("Ol\xE1");
+    apl->mPasso();
+    apl->mPasso();
+    EXPECT_EQ(textoDaConversa(), "Olá");
+}
+
+// A word without end is broken into lines the window can lay out a step at
+// a time; the newest text is kept.
+TEST_F(ComTutor, PalavraSemFimViraLinhasCurtas) {
+    comecaPartida();
+    std::string enviado;
+    for (int i = 0; i < 400; ++i) {
+        const std::string pedaco(1000, static_cast<char>('a' + i % 26));
+        acrescentaConversa(pedaco);
+        enviado += pedaco;
+    }
+    acrescentaConversa(" e fim\numa frase curta");
+    const std::string texto = textoDaConversa();
+    std::size_t maior = 0, inicio = 0;
+    for (std::size_t fim; (fim = texto.find('\n', inicio)) != std::string::npos; inicio = fim + 1)
+        maior = std::max(maior, fim - inicio);
+    maior = std::max(maior, texto.size() - inicio);
+    EXPECT_LE(maior, 2000u);
+    EXPECT_LE(texto.size(), 200000u);
+    // Only line breaks were added, some in place of a blank.
+    const auto semBrancos = [](std::string t) {
+        std::erase_if(t, [](char c) { return c == '\n' || c == ' '; });
+        return t;
+    };
+    const std::string mostrado = semBrancos(texto), esperado = semBrancos(enviado + " e fim\numa frase curta");
+    EXPECT_EQ(mostrado, esperado.substr(esperado.size() - mostrado.size()));
+    EXPECT_TRUE(texto.ends_with("e fim\numa frase curta"));
 }
 
 TEST_F(ComTutor, EnvioQueFalhaDerrubaOLigamento) {
@@ -253,8 +331,12 @@ TEST_F(ComTutor, TutorQueNaoRespondeDesisteNoLimite) {
         connect(cliente, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco);
         esperando.push_back(cliente);
     }
-    apl->limiteConexaoMs = 300;
+    apl->limiteConexaoMs = 1000;
+    const auto antes = std::chrono::steady_clock::now();
     EXPECT_FALSE(iniciaComTutor("127.0.0.1", std::to_string(ntohs(endereco.sin_port))));
+    const auto esperou = std::chrono::steady_clock::now() - antes;
+    EXPECT_GE(esperou, std::chrono::milliseconds(1000));
+    EXPECT_LT(esperou, std::chrono::milliseconds(3000)) << "the limit holds";
     EXPECT_EQ(gComTutor, 0);
     EXPECT_EQ(plataforma.mTextos().back(), SEM_REDE);
     for (const int cliente : esperando) close(cliente);

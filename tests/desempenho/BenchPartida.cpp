@@ -2,8 +2,10 @@
 // the frame and its copy into the window. The match is the game's own, in a
 // run directory of its own, grown for 1000 steps first (without drawing
 // them) so that the lake is as full as in a match's middle. Needs OpenGL
-// (Xvfb gives Mesa's software renderer).
+// (Xvfb gives Mesa's software renderer). And what the Conversa window adds
+// to a tick when the tutor sends a word without end.
 #include "tests/app/FixtureApl.h"
+#include "tutor/Conversa.h"
 
 #include <QApplication>
 
@@ -34,6 +36,21 @@ void BM_TickDaPartida(benchmark::State& estado) {
     }
 }
 BENCHMARK(BM_TickDaPartida)->Unit(benchmark::kMillisecond);
+
+// What the Conversa window costs a tick at the worst: a full transcript of
+// one word without end, and the tutor's thousand bytes more of it, shown.
+void BM_ConversaPalavraSemFim(benchmark::State& estado) {
+    abreConversa(nullptr);
+    const std::string pedaco(1000, 'w');
+    for (int i = 0; i < 250; ++i) acrescentaConversa(pedaco);
+    QApplication::processEvents();
+    for (auto _ : estado) {
+        acrescentaConversa(pedaco);
+        QApplication::processEvents();  // the window lays out and paints it
+    }
+    fechaConversa();
+}
+BENCHMARK(BM_ConversaPalavraSemFim)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

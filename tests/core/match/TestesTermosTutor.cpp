@@ -40,10 +40,12 @@ TEST(TermosTutor, SoCorEFerramentaComNomeViramTermo) {
 
 // --- the tutor's text
 
+// The text of the blocks read one a poll; an empty block is a poll that read nothing.
 std::string decodifica(const std::vector<std::string>& blocos) {
     DecodificadorTutor decodificador;
     std::string texto;
-    for (const std::string& bloco : blocos) texto += decodificador.mDecodifica(bloco);
+    for (const std::string& bloco : blocos)
+        texto += bloco.empty() ? decodificador.mEsvazia() : decodificador.mDecodifica(bloco);
     return texto;
 }
 
@@ -69,6 +71,11 @@ TEST(TextoTutor, Utf8E1252) {
         {{"\x81"}, "\xEF\xBF\xBD"},                         // undefined in 1252
         {{"\xC3", "A"}, "ÃA"},                              // a held byte that was 1252 after all
         {{"<b>x</b>"}, "<b>x</b>"},                         // no markup: as it came
+        {{"Ol\xE1"}, "Ol"},                                 // a 1252 letter at the end waits...
+        {{"Ol\xE1", ""}, "Olá"},                            // ...and shows at the next poll
+        {{"\xE2\x82", "", "\xAC"}, "â‚¬"},                   // too late to complete
+        {{"x\xC3\r", ""}, "xÃ"},                            // a final return keeps waiting
+        {{"x\r", "", "\ny"}, "x\ny"},
     };
     for (const Caso& caso : casos) EXPECT_EQ(decodifica(caso.blocos), caso.texto) << caso.texto;
 }
