@@ -40,6 +40,14 @@ ArquivoFase leArquivoFase(std::string_view texto) {
     return arquivo;
 }
 
+bool pareceArquivoFase(std::string_view texto) {
+    const std::size_t inicio = texto.find_first_not_of(" \t\r\n");
+    if (inicio == std::string_view::npos) return true;
+    texto.remove_prefix(inicio);
+    LeituraTexto primeiraLinha(texto.substr(0, texto.find('\n')));
+    return primeiraLinha.mLeInteiro() && primeiraLinha.mLeInteiro();
+}
+
 std::string escreveArquivoFase(const ArquivoFase& arquivo) {
     std::string texto;
     for (const ParFase& par : arquivo.pares)

@@ -27,6 +27,12 @@ struct ArquivoFase {
 // without its event gets the event 0, which is what the game does with it.
 ArquivoFase leArquivoFase(std::string_view texto);
 
+// Whether the text is a phase file: blank, or its first line that is not
+// blank begins with a pair (two whole numbers). Any other text (the
+// parameters file, a letter) reads as a phase without pairs whose comment is
+// all of it, and saving it as a phase would replace it.
+bool pareceArquivoFase(std::string_view texto);
+
 // One pair a line ("10 11"), then an empty line and the comment. A comment
 // that would begin with a number gets "# " before it, so that the game does
 // not read it as a pair.

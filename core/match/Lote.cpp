@@ -65,14 +65,18 @@ std::vector<ResumoSemente> rodaSementes(const OpcoesSimulacao& opcoes, uint32_t 
 }
 
 uint32_t passosDaFase(const std::vector<ParFase>& pares) {
+    // The table exactly as the game reads the file.
+    TabelaFase tabela;
+    interpretaFase(escreveArquivoFase({pares, ""}), tabela);
+    return passosDaTabela(tabela);
+}
+
+uint32_t passosDaTabela(const TabelaFase& tabela) {
     constexpr uint32_t MINUTO_DEPOIS = 60;        // s
     constexpr uint32_t PARTIDA_MAXIMA = 20 * 60;  // s
     const auto passosAte = [](uint32_t segundos) {
         return static_cast<uint32_t>(uint64_t{segundos} * 1000 / PERIODO_BASE_MS) + 1;
     };
-    // The table exactly as the game reads the file.
-    TabelaFase tabela;
-    interpretaFase(escreveArquivoFase({pares, ""}), tabela);
     uint32_t ultimo = 0;
     for (const EventoFase& evento : tabela) {
         if (evento.tempo >= TEMPO_ENCHIMENTO) break;  // the fillers, and what never comes

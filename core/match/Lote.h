@@ -45,3 +45,5 @@ std::vector<ResumoSemente> rodaSementes(const OpcoesSimulacao& opcoes, uint32_t 
 // without one, a minute after the last event that comes; at most 20
 // minutes of match.
 uint32_t passosDaFase(const std::vector<ParFase>& pares);
+// The same, of the table the game read from a phase file.
+uint32_t passosDaTabela(const TabelaFase& tabela);

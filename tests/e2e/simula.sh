@@ -82,6 +82,19 @@ for cuidado in "" "--cuidado"; do
 done
 # The end event at 40 s stops every match at step 307.
 [[ $(cut -d, -f2 "$tmp/lote.csv" | tail -n +2 | sort -u) == 307 ]] || falha "passos do lote"
+# Without --passos a phase runs its own length, alone and in a batch; a
+# missing phase says so once, not once a seed.
+./simula --fase "$tmp/curta.txt" --cada 100 >"$tmp/propria.csv"
+[[ $(tail -n 1 "$tmp/propria.csv" | cut -d, -f1) == 307 ]] || falha "fase sem --passos parou no passo $(tail -n 1 "$tmp/propria.csv" | cut -d, -f1)"
+./simula --sementes 3-4 --fase "$tmp/curta.txt" --cuidado >"$tmp/propria.csv"
+[[ $(cut -d, -f2 "$tmp/propria.csv" | tail -n +2 | sort -u) == 307 ]] || falha "lote sem --passos: $(cat "$tmp/propria.csv")"
+set +e
+./simula --sementes 1-5 --fase "$tmp/nao-existe.fase" >/dev/null 2>"$tmp/erro"
+codigo=$?
+set -e
+[[ $codigo -eq 1 ]] || falha "lote com fase faltando terminou com $codigo"
+[[ $(cat "$tmp/erro") == $'Arquivo de fase não encontrado\n'"$tmp/nao-existe.fase" ]] || falha "mensagens do lote: $(cat "$tmp/erro")"
+
 # The care script spends its uses: it shows in the matches.
 ./simula --sementes 3-7 --fase "$tmp/curta.txt" --passos 400 >"$tmp/sozinho.csv"
 ! cmp -s "$tmp/lote.csv" "$tmp/sozinho.csv" || falha "--cuidado não mudou nada"
@@ -101,6 +114,10 @@ segundos=$(head -n 3 "$tmp/resumo.txt" | sed 's/.*: //' | awk -F: '{s += $1 * 60
 ((segundos >= 39 && segundos <= 41)) || falha "durações somam $segundos s"
 ./simula --resumo --passos 50 >"$tmp/curto.txt"
 grep -qx "Nenhum poluidor chegou ao lago." "$tmp/curto.txt" || falha "resumo sem fase: $(cat "$tmp/curto.txt")"
+
+# Asked for, the usage goes to standard output.
+./simula --help >"$tmp/uso" 2>"$tmp/erro" || falha "--help terminou com $?"
+grep -q "^uso: simula" "$tmp/uso" && [[ ! -s "$tmp/erro" ]] || falha "--help: $(cat "$tmp/uso" "$tmp/erro")"
 
 # Bad options: usage and exit code 2.
 for opcoes in "--passos" "--passos dez" "--cada 0" "--usa 1,4,0" "--usa 1,0" "--vista 10" "--xyz 1" \

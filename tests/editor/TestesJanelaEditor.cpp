@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -34,12 +35,17 @@ protected:
         auto& perguntas = janela.mPerguntas();
         perguntas.salvarAlteracoes = [this](const QString& nome) {
             perguntasFeitas.push_back(nome);
+            if (respostas.empty()) return PerguntasEditor::CANCELAR;  // a question not expected
             const PerguntasEditor::Resposta resposta = respostas.front();
             respostas.pop_front();
             return resposta;
         };
         perguntas.arquivoParaAbrir = [this](const QString&) { return arquivoEscolhido; };
         perguntas.arquivoParaSalvar = [this](const QString&) { return arquivoEscolhido; };
+        perguntas.confirmar = [this](const QString& texto) {
+            confirmacoes.push_back(texto);
+            return confirma;
+        };
         perguntas.erro = [this](const QString& texto) { erros.push_back(texto); };
         janela.mDefineDados(QELP_DIR_DP "/valores.txt", QELP_DIR_DP "/");
     }
@@ -76,6 +82,8 @@ protected:
     std::deque<PerguntasEditor::Resposta> respostas;
     QStringList perguntasFeitas;
     QStringList erros;
+    QStringList confirmacoes;
+    bool confirma = false;
     QString arquivoEscolhido;
 };
 
@@ -150,6 +158,128 @@ TEST_F(JanelaEditorTeste, AbrirOutraFasePerguntaAntesEArquivoRuimAvisa) {
     arquivoEscolhido = caminho;
     EXPECT_FALSE(janela.mAbreEscolhendo());
     EXPECT_EQ(janela.mModelo().mPares()[0].tempo, 20) << "kept, as the teacher asked";
+}
+
+TEST_F(JanelaEditorTeste, DescartarEAbrirOutraPerguntaUmaVezSo) {
+    ASSERT_TRUE(janela.mAbre(caminho));
+    janela.mModelo().mDefineTempo(0, 20);
+    arquivoEscolhido = pasta.filePath("outra.txt");
+    escreve(arquivoEscolhido, "30 1\n");
+    respostas = {PerguntasEditor::DESCARTAR};
+    EXPECT_TRUE(janela.mAbreEscolhendo());
+    EXPECT_EQ(perguntasFeitas, QStringList{"fase.txt"});
+    EXPECT_EQ(janela.mModelo().mPares(), (std::vector<ParFase>{{30, 1}}));
+}
+
+TEST_F(JanelaEditorTeste, ArquivoQueNaoEFaseAvisaENaoESalvoPorCimaSemPerguntar) {
+    const QByteArray valores = "=====\n QELP - valores especiais\n=====\nazul 10 ;\n";
+    escreve(caminho, valores);
+    ASSERT_TRUE(janela.mAbre(caminho));
+    ASSERT_EQ(erros.size(), 1);
+    EXPECT_TRUE(erros[0].contains("\"fase.txt\" não parece um arquivo de fase")) << erros[0].toStdString();
+
+    janela.mInsereEvento();
+    confirma = false;
+    EXPECT_FALSE(janela.mSalva());
+    EXPECT_EQ(confirmacoes.size(), 1);
+    EXPECT_EQ(le(caminho), valores);
+    respostas = {PerguntasEditor::SALVAR};
+    EXPECT_FALSE(janela.close()) << "saving was refused, so the window stays";
+    EXPECT_EQ(le(caminho), valores);
+
+    // Saved elsewhere, or over it once confirmed.
+    arquivoEscolhido = pasta.filePath("nova.txt");
+    EXPECT_TRUE(janela.mSalvaComo());
+    EXPECT_EQ(confirmacoes.size(), 2) << "no question for a new file";
+    EXPECT_TRUE(le(arquivoEscolhido).startsWith("10 2\n"));
+    ASSERT_TRUE(janela.mAbre(caminho));
+    janela.mInsereEvento();
+    confirma = true;
+    EXPECT_TRUE(janela.mSalva());
+    EXPECT_TRUE(le(caminho).startsWith("10 2\n"));
+    EXPECT_EQ(confirmacoes.size(), 3);
+
+    // A phase that is a phase is saved without a question.
+    ASSERT_TRUE(janela.mAbre(caminho));
+    janela.mModelo().mDefineTempo(0, 11);
+    EXPECT_TRUE(janela.mSalva());
+    EXPECT_EQ(confirmacoes.size(), 3);
+}
+
+TEST_F(JanelaEditorTeste, DesfazerERefazerCadaEdicao) {
+    ASSERT_TRUE(janela.mAbre(caminho));
+    mostraAtiva();
+    auto* tabela = peca<QTableView>("tabela");
+    tabela->setFocus();
+    using Pares = std::vector<ParFase>;
+    ModeloFase& modelo = janela.mModelo();
+    const struct {
+        std::function<void()> edita;
+        Pares depois;
+        const char* desfazer;  // the menu entry's text afterwards
+    } edicoes[] = {
+        {[&] { janela.mEscolhe(0); janela.mInsereEvento(); }, {{15, 6}, {27, 2}, {40, 7}, {240, 1}},
+         "&Desfazer inserção de evento"},
+        {[&] { modelo.mDefineTempo(1, 300); }, {{15, 6}, {300, 2}, {40, 7}, {240, 1}}, "&Desfazer mudança de tempo"},
+        {[&] { modelo.mDefineEvento(1, 9); }, {{15, 6}, {300, 9}, {40, 7}, {240, 1}}, "&Desfazer mudança de evento"},
+        {[&] { janela.mEscolhe(0); janela.mMoveEvento(+1); }, {{300, 9}, {15, 6}, {40, 7}, {240, 1}},
+         "&Desfazer mudança de posição"},
+        {[&] { janela.mOrdena(); }, {{15, 6}, {40, 7}, {240, 1}, {300, 9}}, "&Desfazer ordenação"},
+        {[&] { janela.mEscolhe(1); janela.mExcluiEvento(); }, {{15, 6}, {240, 1}, {300, 9}},
+         "&Desfazer exclusão de evento"},
+    };
+    QAction* desfazer = nullptr;
+    for (QAction* acao : janela.findChildren<QAction*>())
+        if (acao->shortcut() == QKeySequence(QKeySequence::Undo)) desfazer = acao;
+    ASSERT_NE(desfazer, nullptr);
+    EXPECT_FALSE(desfazer->isEnabled()) << "nothing to undo in a phase just opened";
+
+    std::vector<Pares> estados{modelo.mPares()};
+    for (const auto& edicao : edicoes) {
+        edicao.edita();
+        QApplication::processEvents();
+        ASSERT_EQ(modelo.mPares(), edicao.depois);
+        EXPECT_EQ(desfazer->text(), edicao.desfazer);
+        estados.push_back(edicao.depois);
+    }
+    tabela->setFocus();
+    for (std::size_t i = estados.size() - 1; i > 0; --i) {
+        QTest::keyClick(tabela, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(modelo.mPares(), estados[i - 1]) << "undo " << i;
+    }
+    EXPECT_FALSE(janela.isWindowModified()) << "all undone: the file as it is";
+    for (std::size_t i = 1; i < estados.size(); ++i) {
+        QTest::keyClick(tabela, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(modelo.mPares(), estados[i]) << "redo " << i;
+    }
+    EXPECT_EQ(janela.mLinhaEscolhida(), 1) << "the row the redone deletion left chosen";
+
+    respostas = {PerguntasEditor::DESCARTAR};
+    ASSERT_TRUE(janela.mAbre(caminho));
+    EXPECT_FALSE(desfazer->isEnabled()) << "another phase, nothing to undo";
+}
+
+TEST_F(JanelaEditorTeste, DigitarOCodigoEscolheOEvento) {
+    ASSERT_TRUE(janela.mAbre(caminho));
+    mostraAtiva();
+    auto* tabela = peca<QTableView>("tabela");
+    const int intervalo = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(3600 * 1000);  // the digits of one code, however slow the machine
+    const struct {
+        std::vector<Qt::Key> teclas;
+        int32_t evento;
+    } casos[] = {
+        {{Qt::Key_1}, 1}, {{Qt::Key_1, Qt::Key_0}, 10}, {{Qt::Key_7}, 7}, {{Qt::Key_1, Qt::Key_5}, 5},
+    };
+    for (const auto& caso : casos) {
+        tabela->setFocus();
+        tabela->setCurrentIndex(janela.mModelo().index(0, ModeloFase::COLUNA_EVENTO));
+        for (const Qt::Key tecla : caso.teclas) QTest::keyClick(QApplication::focusWidget(), tecla);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();  // the delegate commits on its next turn
+        EXPECT_EQ(janela.mModelo().mPares()[0].evento, caso.evento) << caso.teclas.size() << " teclas";
+    }
+    QApplication::setKeyboardInputInterval(intervalo);
 }
 
 TEST_F(JanelaEditorTeste, ListaDeAvisosAcompanhaAFase) {

@@ -51,14 +51,6 @@ fase1  80  90  100
 fase2  80  80  100
 fase3  80  40   10"
 
-# The phase's length in steps, as the game and the editor take it: the
-# first end event's time at the base period of 130 ms, plus one.
-passos_da_fase() {
-  awk 'NF && !/^[ \t]*[0-9]+[ \t]+[0-9]+/ { exit }
-       $2 == 1 && (fim == "" || $1 < fim) { fim = $1 }
-       END { if (fim == "") exit 1; print int(fim * 1000 / 130) + 1 }' "$1"
-}
-
 # "verde amarelo vermelho": how many of seeds 1-100 end in each colour.
 cores() {
   ./simula --sementes 1-100 "$@" |
@@ -67,11 +59,12 @@ cores() {
 
 while read -r fase sozinho_vermelho cuidado_verde cuidado_vermelho; do
   arquivo=dp/$fase.txt
-  passos=$(passos_da_fase "$arquivo") || { falha "$arquivo não tem fim da partida"; continue; }
-  read -r _ _ vermelho <<<"$(cores --fase "$arquivo" --passos "$passos")"
+  grep -qE '^[[:space:]]*[0-9]+[[:space:]]+1[[:space:]]*$' "$arquivo" || { falha "$arquivo não tem fim da partida"; continue; }
+  # Without --passos, simula runs the phase's own length.
+  read -r _ _ vermelho <<<"$(cores --fase "$arquivo")"
   ((vermelho >= sozinho_vermelho)) ||
     falha "$fase sozinha: $vermelho de 100 terminam no vermelho, menos de $sozinho_vermelho"
-  read -r verde _ vermelho <<<"$(cores --fase "$arquivo" --passos "$passos" --cuidado)"
+  read -r verde _ vermelho <<<"$(cores --fase "$arquivo" --cuidado)"
   ((verde >= cuidado_verde)) ||
     falha "$fase com cuidado: $verde de 100 terminam no verde, menos de $cuidado_verde"
   ((vermelho <= cuidado_vermelho)) ||

@@ -3,7 +3,10 @@
 #include "tools/editor/Estilo.h"
 #include "tools/editor/ModeloFase.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QSpinBox>
@@ -21,6 +24,34 @@ QIcon iconeEvento(int codigo) {
     return QIcon(quadro);
 }
 
+// The events by code: digits typed one soon after the other pick the code
+// they spell ("1" the end of the match, "1" "0" the industrial sewage),
+// not the next name that begins with the digit.
+class CaixaEvento : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* tecla) override {
+        const QString texto = tecla->text();
+        if (texto.size() != 1 || !texto[0].isDigit()) {
+            QComboBox::keyPressEvent(tecla);
+            return;
+        }
+        if (!digitado.isValid() || digitado.elapsed() > QApplication::keyboardInputInterval()) codigo.clear();
+        digitado.start();
+        codigo += texto;
+        if (findData(codigo.toInt()) < 0) codigo = texto;  // a new code begins
+        const int posicao = findData(codigo.toInt());
+        if (posicao >= 0) setCurrentIndex(posicao);
+        tecla->accept();
+    }
+
+private:
+    QString codigo;  // the digits typed so far
+    QElapsedTimer digitado;
+};
+
 }  // namespace
 
 QString rotuloEvento(int codigo) {
@@ -36,7 +67,7 @@ QWidget* DelegadoFase::createEditor(QWidget* dono, const QStyleOptionViewItem&,
         tempo->setAccelerated(true);
         return tempo;
     }
-    auto* evento = new QComboBox(dono);
+    auto* evento = new CaixaEvento(dono);
     for (int codigo = 0; codigo < NUM_CODIGOS_EVENTO; ++codigo)
         evento->addItem(iconeEvento(codigo), rotuloEvento(codigo), codigo);
     return evento;

@@ -84,6 +84,15 @@ PerguntasEditor perguntasComDialogos(QWidget* dono) {
     perguntas.arquivoParaSalvar = [dono](const QString& sugestao) {
         return QFileDialog::getSaveFileName(dono, "Salvar fase como", sugestao, FILTRO_FASES);
     };
+    perguntas.confirmar = [dono](const QString& texto) {
+        QMessageBox caixa(QMessageBox::Warning, "QELP - Editor de Fases", texto, QMessageBox::NoButton, dono);
+        QPushButton* sim = caixa.addButton("Salvar &por cima", QMessageBox::DestructiveRole);
+        QPushButton* cancelar = caixa.addButton("Cancelar", QMessageBox::RejectRole);
+        caixa.setDefaultButton(cancelar);
+        caixa.setEscapeButton(cancelar);
+        caixa.exec();
+        return caixa.clickedButton() == sim;
+    };
     perguntas.erro = [dono](const QString& texto) {
         QMessageBox::warning(dono, "Aviso", texto);
     };
@@ -114,6 +123,9 @@ JanelaEditor::JanelaEditor(QWidget* dono) : QMainWindow(dono) {
         mAtualiza();
     });
     connect(linhaTempo, &LinhaTempo::escolhida, this, &JanelaEditor::mEscolhe);
+    connect(&modelo, &ModeloFase::editou, this, [this](int linha) {
+        if (linha >= 0) mEscolhe(linha);
+    });
     connect(&execucao, &ExecucaoEquilibrio::progresso, this, [this](int feitas, int total) {
         barra->setMaximum(std::max(total, 1));
         barra->setValue(feitas);
@@ -167,6 +179,14 @@ void JanelaEditor::mCriaAcoes() {
                          [this] { mVerificaEquilibrio(); });
     acaoCancelar = acao("&Cancelar verificação", QKeySequence(), "Interrompe a verificação",
                         [this] { mCancelaEquilibrio(); });
+    acaoDesfazer = modelo.mPilha().createUndoAction(this, "&Desfazer");
+    acaoDesfazer->setShortcut(QKeySequence::Undo);
+    acaoRefazer = modelo.mPilha().createRedoAction(this, "&Refazer");
+    // Ctrl+Shift+Z everywhere, beside what the desktop calls redo.
+    QList<QKeySequence> refazer = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!refazer.contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)))
+        refazer.prepend(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    acaoRefazer->setShortcuts(refazer);
     // Delete and Insert belong to the events, not to the comment being typed.
     for (QAction* evento : {acaoInserir, acaoExcluir, acaoSubir, acaoDescer})
         evento->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -177,6 +197,8 @@ void JanelaEditor::mCriaMenus() {
     arquivo->addActions({acaoNovo, acaoAbrir, acaoSalvar, acaoSalvarComo});
     arquivo->addSeparator();
     arquivo->addAction(acaoSair);
+    QMenu* editar = menuBar()->addMenu("E&ditar");
+    editar->addActions({acaoDesfazer, acaoRefazer});
     QMenu* evento = menuBar()->addMenu("&Evento");
     evento->addActions({acaoInserir, acaoExcluir});
     evento->addSeparator();
@@ -341,7 +363,10 @@ bool JanelaEditor::mNovo() {
 }
 
 bool JanelaEditor::mAbre(const QString& caminho) {
-    if (!mPodeDescartar()) return false;
+    return mPodeDescartar() && mAbreArquivo(caminho);
+}
+
+bool JanelaEditor::mAbreArquivo(const QString& caminho) {
     QString erro;
     if (!modelo.mAbre(caminho, erro)) {
         perguntas.erro(erro);
@@ -350,6 +375,12 @@ bool JanelaEditor::mAbre(const QString& caminho) {
     mAtualizaComentario();
     mEscolhe(modelo.rowCount() > 0 ? 0 : -1);
     situacao->setText(QString("Fase aberta: %1").arg(QDir::toNativeSeparators(caminho)));
+    if (!modelo.mPareceFase())
+        perguntas.erro(QString("O arquivo \"%1\" não parece um arquivo de fase: uma fase começa com "
+                               "pares de números (o tempo e o evento), e ele não começa assim.\n\n"
+                               "O texto dele aparece como comentário, e o editor só salva por cima "
+                               "dele se você confirmar.")
+                           .arg(modelo.mNomeArquivo()));
     return true;
 }
 
@@ -358,24 +389,29 @@ bool JanelaEditor::mAbreEscolhendo() {
     const QString pasta = modelo.mCaminho().isEmpty() ? QString("dp") : QFileInfo(modelo.mCaminho()).path();
     const QString caminho = perguntas.arquivoParaAbrir(pasta);
     if (caminho.isEmpty()) return false;
-    return mAbre(caminho);
+    return mAbreArquivo(caminho);  // the changes were already saved or given up
 }
 
 bool JanelaEditor::mSalva() {
     if (modelo.mCaminho().isEmpty()) return mSalvaComo();
-    QString erro;
-    if (!modelo.mSalva(modelo.mCaminho(), erro)) {
-        perguntas.erro(erro);
-        return false;
-    }
-    situacao->setText(QString("Fase salva em %1").arg(QDir::toNativeSeparators(modelo.mCaminho())));
-    return true;
+    return mSalvaEm(modelo.mCaminho());
 }
 
 bool JanelaEditor::mSalvaComo() {
     const QString sugestao = modelo.mCaminho().isEmpty() ? QString("dp/fase.txt") : modelo.mCaminho();
     const QString caminho = perguntas.arquivoParaSalvar(sugestao);
-    if (caminho.isEmpty()) return false;
+    return !caminho.isEmpty() && mSalvaEm(caminho);
+}
+
+bool JanelaEditor::mSalvaEm(const QString& caminho) {
+    const bool porCimaDeOutraCoisa =
+        !modelo.mPareceFase() && QFileInfo(caminho) == QFileInfo(modelo.mCaminho());
+    if (porCimaDeOutraCoisa &&
+        !perguntas.confirmar(QString("O arquivo \"%1\" não parecia um arquivo de fase quando foi "
+                                     "aberto.\n\nSalvar a fase por cima dele? O que ele tem hoje "
+                                     "será perdido.\n\n(Para guardar a fase em outro arquivo, use \"Salvar como...\".)")
+                                 .arg(modelo.mNomeArquivo())))
+        return false;
     QString erro;
     if (!modelo.mSalva(caminho, erro)) {
         perguntas.erro(erro);
@@ -435,15 +471,11 @@ void JanelaEditor::mInsereEvento() {
     tabela->edit(tempo);
 }
 
-void JanelaEditor::mExcluiEvento() {
-    const int linha = mLinhaEscolhida();
-    if (!modelo.mRemove(linha)) return;
-    mEscolhe(std::min(linha, modelo.rowCount() - 1));
-}
+void JanelaEditor::mExcluiEvento() { modelo.mRemove(mLinhaEscolhida()); }
 
 void JanelaEditor::mMoveEvento(int sentido) {
     const int linha = mLinhaEscolhida();
-    if (modelo.mMove(linha, linha + sentido)) mEscolhe(linha + sentido);
+    modelo.mMove(linha, linha + sentido);
 }
 
 void JanelaEditor::mOrdena() {

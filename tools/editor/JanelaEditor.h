@@ -31,6 +31,8 @@ struct PerguntasEditor {
     // A file to open or to save into; empty when the teacher gave up.
     std::function<QString(const QString& pasta)> arquivoParaAbrir;
     std::function<QString(const QString& sugestao)> arquivoParaSalvar;
+    // Whether to go on with what the text describes.
+    std::function<bool(const QString& texto)> confirmar;
     // Something went wrong; the text says what and what to do.
     std::function<void(const QString& texto)> erro;
 };
@@ -78,6 +80,8 @@ private:
     void mAtualizaComentario();
     // True when the phase may be replaced: saved, or the teacher said so.
     bool mPodeDescartar();
+    bool mAbreArquivo(const QString& caminho);
+    bool mSalvaEm(const QString& caminho);
     void mTerminouEquilibrio(const ResultadoEquilibrio& resultado);
     void mFimDaExecucao();
     void mMarcaVerificacaoAntiga();
@@ -108,6 +112,8 @@ private:
     QAction* acaoSalvar = nullptr;
     QAction* acaoSalvarComo = nullptr;
     QAction* acaoSair = nullptr;
+    QAction* acaoDesfazer = nullptr;
+    QAction* acaoRefazer = nullptr;
     QAction* acaoInserir = nullptr;
     QAction* acaoExcluir = nullptr;
     QAction* acaoSubir = nullptr;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QUndoCommand>
 
 #include <algorithm>
 
@@ -21,15 +22,37 @@ std::string comoUtf8(const QByteArray& bytes) {
     return QString::fromLatin1(bytes).toStdString();
 }
 
+constexpr int EDICOES_LEMBRADAS = 1000;
+
+// An edit of the phase: what does it and what undoes it, each answering the
+// row to choose afterwards.
+class EdicaoFase : public QUndoCommand {
+public:
+    EdicaoFase(const QString& texto, ModeloFase& modelo, std::function<int()> faz,
+               std::function<int()> desfaz)
+        : QUndoCommand(texto), modelo(modelo), faz(std::move(faz)), desfaz(std::move(desfaz)) {}
+    void redo() override { Q_EMIT modelo.editou(faz()); }
+    void undo() override { Q_EMIT modelo.editou(desfaz()); }
+
+private:
+    ModeloFase& modelo;
+    std::function<int()> faz, desfaz;
+};
+
 }  // namespace
 
-ModeloFase::ModeloFase(QObject* dono) : QAbstractTableModel(dono) { mNovo(); }
+ModeloFase::ModeloFase(QObject* dono) : QAbstractTableModel(dono) {
+    pilha.setUndoLimit(EDICOES_LEMBRADAS);
+    mNovo();
+}
 
 void ModeloFase::mNovo() {
     beginResetModel();
     arquivo = {};
     salvo = mTexto();
     caminho.clear();
+    pareceFase = true;
+    pilha.clear();
     endResetModel();
     mAlterou();
 }
@@ -59,10 +82,13 @@ bool ModeloFase::mAbre(const QString& nome, QString& erro) {
                    .arg(QDir::toNativeSeparators(nome));
         return false;
     }
+    const std::string texto = comoUtf8(bytes);
     beginResetModel();
-    arquivo = leArquivoFase(comoUtf8(bytes));
+    arquivo = leArquivoFase(texto);
     salvo = mTexto();
     caminho = nome;
+    pareceFase = pareceArquivoFase(texto);
+    pilha.clear();
     endResetModel();
     mAlterou();
     return true;
@@ -83,6 +109,7 @@ bool ModeloFase::mSalva(const QString& nome, QString& erro) {
     }
     salvo = texto;
     caminho = nome;
+    pareceFase = true;
     Q_EMIT alterado();
     return true;
 }
@@ -107,10 +134,8 @@ std::vector<const AvisoFase*> ModeloFase::mAvisosDaLinha(int linha) const {
 
 bool ModeloFase::mInsere(int linha, ParFase par) {
     if (linha < 0 || linha > rowCount()) return false;
-    beginInsertRows({}, linha, linha);
-    arquivo.pares.insert(arquivo.pares.begin() + linha, par);
-    endInsertRows();
-    mAlterou();
+    mEdita("inserção de evento", [=, this] { mInsereAqui(linha, par); return linha; },
+           [=, this] { mRemoveAqui(linha); return std::min(linha, rowCount() - 1); });
     return true;
 }
 
@@ -133,40 +158,34 @@ int ModeloFase::mInsereNovo(int escolhida) {
 
 bool ModeloFase::mRemove(int linha) {
     if (!mLinhaValida(linha)) return false;
-    beginRemoveRows({}, linha, linha);
-    arquivo.pares.erase(arquivo.pares.begin() + linha);
-    endRemoveRows();
-    mAlterou();
+    const ParFase par = arquivo.pares[static_cast<std::size_t>(linha)];
+    mEdita("exclusão de evento", [=, this] { mRemoveAqui(linha); return std::min(linha, rowCount() - 1); },
+           [=, this] { mInsereAqui(linha, par); return linha; });
     return true;
 }
 
 bool ModeloFase::mMove(int linha, int destino) {
     if (!mLinhaValida(linha) || !mLinhaValida(destino) || linha == destino) return false;
-    // Qt counts the destination before the move: one further when moving down.
-    beginMoveRows({}, linha, linha, {}, destino > linha ? destino + 1 : destino);
-    const ParFase par = arquivo.pares[static_cast<std::size_t>(linha)];
-    arquivo.pares.erase(arquivo.pares.begin() + linha);
-    arquivo.pares.insert(arquivo.pares.begin() + destino, par);
-    endMoveRows();
-    mAlterou();
+    mEdita("mudança de posição", [=, this] { mMoveAqui(linha, destino); return destino; },
+           [=, this] { mMoveAqui(destino, linha); return linha; });
     return true;
 }
 
 bool ModeloFase::mDefineTempo(int linha, int32_t tempo) {
     if (!mLinhaValida(linha) || arquivo.pares[static_cast<std::size_t>(linha)].tempo == tempo)
         return false;
-    arquivo.pares[static_cast<std::size_t>(linha)].tempo = tempo;
-    Q_EMIT dataChanged(index(linha, COLUNA_TEMPO), index(linha, COLUNA_TEMPO));
-    mAlterou();
+    const ParFase antes = arquivo.pares[static_cast<std::size_t>(linha)];
+    mEdita("mudança de tempo", [=, this] { mTrocaPar(linha, {tempo, antes.evento}); return linha; },
+           [=, this] { mTrocaPar(linha, antes); return linha; });
     return true;
 }
 
 bool ModeloFase::mDefineEvento(int linha, int32_t evento) {
     if (!mLinhaValida(linha) || arquivo.pares[static_cast<std::size_t>(linha)].evento == evento)
         return false;
-    arquivo.pares[static_cast<std::size_t>(linha)].evento = evento;
-    Q_EMIT dataChanged(index(linha, COLUNA_EVENTO), index(linha, COLUNA_EVENTO));
-    mAlterou();
+    const ParFase antes = arquivo.pares[static_cast<std::size_t>(linha)];
+    mEdita("mudança de evento", [=, this] { mTrocaPar(linha, {antes.tempo, evento}); return linha; },
+           [=, this] { mTrocaPar(linha, antes); return linha; });
     return true;
 }
 
@@ -176,11 +195,52 @@ bool ModeloFase::mOrdena() {
         return static_cast<uint32_t>(a.tempo) < static_cast<uint32_t>(b.tempo);
     };
     if (std::is_sorted(arquivo.pares.begin(), arquivo.pares.end(), antes)) return false;
+    std::vector<ParFase> ordenados = arquivo.pares;
+    std::stable_sort(ordenados.begin(), ordenados.end(), antes);
+    mEdita("ordenação", [=, this] { mTrocaPares(ordenados); return -1; },
+           [desordenados = arquivo.pares, this] { mTrocaPares(desordenados); return -1; });
+    return true;
+}
+
+void ModeloFase::mEdita(const QString& texto, std::function<int()> faz, std::function<int()> desfaz) {
+    pilha.push(new EdicaoFase(texto, *this, std::move(faz), std::move(desfaz)));
+}
+
+void ModeloFase::mInsereAqui(int linha, ParFase par) {
+    beginInsertRows({}, linha, linha);
+    arquivo.pares.insert(arquivo.pares.begin() + linha, par);
+    endInsertRows();
+    mAlterou();
+}
+
+void ModeloFase::mRemoveAqui(int linha) {
+    beginRemoveRows({}, linha, linha);
+    arquivo.pares.erase(arquivo.pares.begin() + linha);
+    endRemoveRows();
+    mAlterou();
+}
+
+void ModeloFase::mMoveAqui(int linha, int destino) {
+    // Qt counts the destination before the move: one further when moving down.
+    beginMoveRows({}, linha, linha, {}, destino > linha ? destino + 1 : destino);
+    const ParFase par = arquivo.pares[static_cast<std::size_t>(linha)];
+    arquivo.pares.erase(arquivo.pares.begin() + linha);
+    arquivo.pares.insert(arquivo.pares.begin() + destino, par);
+    endMoveRows();
+    mAlterou();
+}
+
+void ModeloFase::mTrocaPar(int linha, ParFase par) {
+    arquivo.pares[static_cast<std::size_t>(linha)] = par;
+    Q_EMIT dataChanged(index(linha, 0), index(linha, NUM_COLUNAS - 1));
+    mAlterou();
+}
+
+void ModeloFase::mTrocaPares(std::vector<ParFase> pares) {
     beginResetModel();
-    std::stable_sort(arquivo.pares.begin(), arquivo.pares.end(), antes);
+    arquivo.pares = std::move(pares);
     endResetModel();
     mAlterou();
-    return true;
 }
 
 void ModeloFase::mDefineComentario(const std::string& comentario) {

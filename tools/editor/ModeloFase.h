@@ -1,15 +1,18 @@
 // The phase being edited: its pairs and its comment, the file they came
 // from, and whether saving would change that file. Shown as a table of two
 // columns (time in seconds, the event by name); the core's warnings are
-// recomputed after every change and mark the rows they are about.
+// recomputed after every change and mark the rows they are about. Every
+// edit of the pairs goes on an undo stack, emptied when another phase comes.
 #pragma once
 
 #include "core/data/ArquivoFase.h"
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QUndoStack>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,11 +40,14 @@ public:
     const QString& mCaminho() const { return caminho; }
     QString mNomeArquivo() const;  // "fase1.txt", "sem título" before the first save
     bool mModificado() const;
+    // False while the file opened did not look like a phase (pareceArquivoFase):
+    // saving over it replaces a file that is something else.
+    bool mPareceFase() const { return pareceFase; }
     const std::vector<AvisoFase>& mAvisos() const { return avisos; }
     // The warnings about this row (those about the whole phase excluded).
     std::vector<const AvisoFase*> mAvisosDaLinha(int linha) const;
 
-    // Editing. Each answers whether the phase changed.
+    // Editing, each edit undoable. Each answers whether the phase changed.
     bool mInsere(int linha, ParFase par);  // before linha; rowCount() appends
     // A new event (a polluter drawn at random) after the row escolhida (−1:
     // at the end, but before a closing end of the match), at a time between
@@ -55,6 +61,9 @@ public:
     bool mOrdena();
     void mDefineComentario(const std::string& comentario);
 
+    // The edits of the pairs, to undo and redo them.
+    QUndoStack& mPilha() { return pilha; }
+
     int rowCount(const QModelIndex& pai = {}) const override;
     int columnCount(const QModelIndex& pai = {}) const override;
     QVariant data(const QModelIndex& indice, int papel) const override;
@@ -65,13 +74,27 @@ public:
 Q_SIGNALS:
     // The pairs, the comment, the file or the modified state changed.
     void alterado();
+    // An edit was done, undone or redone: the row it is about (−1: none).
+    void editou(int linha);
 
 private:
     void mAlterou();  // recomputes the warnings and tells the views
+    // Does an edit and puts it on the stack; each part answers the row it
+    // leaves chosen.
+    void mEdita(const QString& texto, std::function<int()> faz, std::function<int()> desfaz);
+    // The edits themselves, as they are done and undone.
+    void mInsereAqui(int linha, ParFase par);
+    void mRemoveAqui(int linha);
+    void mMoveAqui(int linha, int destino);
+    void mTrocaPar(int linha, ParFase par);
+    void mTrocaPares(std::vector<ParFase> pares);
+
     bool mLinhaValida(int linha) const { return linha >= 0 && linha < rowCount(); }
 
     ArquivoFase arquivo;
     std::string salvo;  // the text of the file as last read or written
     QString caminho;    // empty: never saved
+    bool pareceFase = true;
     std::vector<AvisoFase> avisos;
+    QUndoStack pilha;
 };

@@ -2,11 +2,14 @@
 //
 //   simula [--valores FILE] [--fase FILE] [--semente N | --sementes A-B]
 //          [--passos N] [--cada K] [--vista LxA] [--periodo MS]
-//          [--usa PASSO,C,K]... [--cuidado] [--resumo]
+//          [--usa PASSO,C,K]... [--cuidado] [--resumo] [--help]
 //
 // Writes one CSV row after the lake is built and after every K-th step, or,
 // with --sementes, one row a seed, or, with --resumo, the match's debrief as
-// the game shows it; message boxes of the game go to standard error. Exit code 1 when the match cannot start, 2 for a bad option.
+// the game shows it; message boxes of the game go to standard error. With a
+// phase and no --passos a run lasts the phase's own length. Exit code 1 when
+// the match cannot start, 2 for a bad option.
+#include "core/data/Fase.h"
 #include "core/match/Lote.h"
 #include "core/match/Simulacao.h"
 
@@ -21,14 +24,15 @@ namespace {
 constexpr const char* USO =
     "uso: simula [--valores ARQUIVO] [--fase ARQUIVO] [--semente N | --sementes A-B]\n"
     "            [--passos N] [--cada K] [--vista LxA] [--periodo MS] [--usa PASSO,C,K]...\n"
-    "            [--cuidado] [--resumo]\n"
+    "            [--cuidado] [--resumo] [--help]\n"
     "  --valores  parâmetros especiais (padrão dp/valores.txt)\n"
     "  --fase     arquivo de fase (padrão: nenhum evento)\n"
     "  --semente  semente do gerador aleatório (padrão 1)\n"
     "  --sementes uma partida por semente, de A a B, em todos os núcleos; uma linha\n"
     "             por semente: semente,passos,ecometro_final,cor_final,ecometro_min,\n"
     "             ecometro_medio,n_seres_final\n"
-    "  --passos   passos da partida (padrão 1000)\n"
+    "  --passos   passos da partida (padrão: com --fase, até o fim da partida da\n"
+    "             fase, ou um minuto depois do seu último evento; sem, 1000)\n"
     "  --cada     uma linha a cada K passos (padrão 1)\n"
     "  --vista    tamanho da vista 3D em pixels (padrão 560x315)\n"
     "  --periodo  período do passo em ms (padrão 130)\n"
@@ -37,12 +41,16 @@ constexpr const char* USO =
     "             espalhados pelos passos da partida)\n"
     "  --resumo   em vez das linhas, o resumo da partida como o jogo mostra: quanto\n"
     "             tempo o lago ficou em cada cor e as frases sobre o que aconteceu\n"
-    "             (uma partida que não chega ao fim termina no último passo)\n";
+    "             (uma partida que não chega ao fim termina no último passo)\n"
+    "  --help     mostra este texto\n";
 
 struct Pedido {
     OpcoesSimulacao opcoes;
     std::optional<std::pair<uint32_t, uint32_t>> sementes;  // --sementes A-B
     bool resumo = false;                                     // --resumo
+    bool cuidado = false;                                    // --cuidado
+    bool passosDados = false;                                // --passos
+    bool ajuda = false;                                      // --help
 };
 
 std::optional<uint32_t> numero(std::string_view texto) {
@@ -71,11 +79,15 @@ std::optional<std::vector<uint32_t>> numeros(std::string_view texto, char separa
 std::optional<Pedido> leOpcoes(int argc, char* argv[]) {
     Pedido pedido;
     OpcoesSimulacao& opcoes = pedido.opcoes;
-    bool cuidado = false, umaSemente = false;
+    bool umaSemente = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view nome = argv[i];
+        if (nome == "--help" || nome == "-h") {
+            pedido.ajuda = true;
+            return pedido;
+        }
         if (nome == "--cuidado" || nome == "--resumo") {
-            (nome == "--cuidado" ? cuidado : pedido.resumo) = true;
+            (nome == "--cuidado" ? pedido.cuidado : pedido.resumo) = true;
             continue;
         }
         if (i + 1 >= argc) return std::nullopt;
@@ -89,7 +101,7 @@ std::optional<Pedido> leOpcoes(int argc, char* argv[]) {
             const auto n = numero(valor);
             if (!n) return std::nullopt;
             if (nome == "--semente") opcoes.semente = *n, umaSemente = true;
-            else if (nome == "--passos") opcoes.passos = *n;
+            else if (nome == "--passos") opcoes.passos = *n, pedido.passosDados = true;
             else if (nome == "--cada") opcoes.cada = *n;
             else opcoes.periodo = *n;
         } else if (nome == "--vista") {
@@ -114,9 +126,21 @@ std::optional<Pedido> leOpcoes(int argc, char* argv[]) {
     }
     if (opcoes.cada == 0 || (umaSemente && pedido.sementes) || (pedido.resumo && pedido.sementes))
         return std::nullopt;
-    if (cuidado)
-        for (const UsoFerramenta& uso : roteiroCuidado(opcoes.passos)) opcoes.usos.push_back(uso);
     return pedido;
+}
+
+// The phase read once, before any match: its length when no --passos was
+// given, and its message once when it cannot be read. False when it cannot.
+bool preparaFase(Pedido& pedido) {
+    OpcoesSimulacao& opcoes = pedido.opcoes;
+    if (opcoes.fase.empty()) return true;
+    PlataformaConsole plataforma;
+    instalaPlataforma(&plataforma);
+    TabelaFase tabela;
+    const bool lida = mLeFase(opcoes.fase, tabela);
+    instalaPlataforma(nullptr);
+    if (lida && !pedido.passosDados) opcoes.passos = passosDaTabela(tabela);
+    return lida;
 }
 
 // "%.2f" in the "C" locale.
@@ -146,11 +170,18 @@ int rodaSementes(const OpcoesSimulacao& opcoes, uint32_t de, uint32_t ate) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const auto opcoes = leOpcoes(argc, argv);
+    auto opcoes = leOpcoes(argc, argv);
     if (!opcoes) {
         std::cerr << USO;
         return 2;
     }
+    if (opcoes->ajuda) {
+        std::cout << USO;
+        return 0;
+    }
+    if (!preparaFase(*opcoes)) return 1;
+    if (opcoes->cuidado)
+        for (const UsoFerramenta& uso : roteiroCuidado(opcoes->opcoes.passos)) opcoes->opcoes.usos.push_back(uso);
     if (opcoes->sementes) return rodaSementes(opcoes->opcoes, opcoes->sementes->first, opcoes->sementes->second);
     Simulacao simulacao(opcoes->opcoes);
     if (!simulacao.mInicia()) return 1;

@@ -96,3 +96,21 @@ TEST(AvisosFase, MaisDeCemPares) {
 }
 
 }  // namespace
+
+TEST(EdicaoFase, PareceFaseSoQuandoComecaComUmPar) {
+    const struct {
+        const char* texto;
+        bool fase;
+    } casos[] = {
+        {"", true},                           // a new, empty file
+        {" \r\n\n", true},
+        {"15 6\n40 1\n\nComentário.\n", true},
+        {"\n  15\t6 40 1\n", true},           // blank lines first, pairs on one line
+        {"-5 1\n", true},                     // a time the game never reaches is still a pair
+        {"15\n6\n", false},                   // the first line holds only a time
+        {"Fase nova.\n10 1\n", false},
+        {"====\n QELP - valores especiais\n====\n", false},  // the parameters file
+        {"# 10 1\n", false},
+    };
+    for (const auto& caso : casos) EXPECT_EQ(pareceArquivoFase(caso.texto), caso.fase) << caso.texto;
+}
