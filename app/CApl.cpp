@@ -118,6 +118,7 @@ bool CApl::mInicializa() {
     if (gComTutor) {
         janela.mPosicionaJanela(POSICAO_TOPO, 0, 0, tamanho, tamanho, telaPrimaria);
         janela.mPostaComando(CMD_CONVERSA);
+        janela.mDefineTemporizador(TIMER_TUTOR, PERIODO_TUTOR_MS);
     } else {
         janela.mPosicionaJanela(POSICAO_CENTRO, 0, 0, tamanho, tamanho, telaPrimaria);
     }

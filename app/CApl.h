@@ -28,9 +28,11 @@
 // Who calls mExecEventosFase.
 enum OrigemEvento { ORIGEM_INICIO = 0, ORIGEM_PASSO = 1, ORIGEM_FASE = 2 };
 
-// The main window's two timers.
+// The main window's timers: the match's two, and the tutor link's.
 inline constexpr int TIMER_PASSO = 1;
 inline constexpr int TIMER_FASE = 2;
+inline constexpr int TIMER_TUTOR = 3;
+inline constexpr uint32_t PERIODO_TUTOR_MS = 500;
 
 inline constexpr const char* TITULO_JANELA = "QELP - Tarvelo 1.0";
 
@@ -60,6 +62,15 @@ public:
     // The tutor's text waiting on the link, at most 1000 bytes, to the
     // Conversa window; dropped when that window is closed.
     void mLeTutor();
+    // The link looked after between polls (TIMER_TUTOR).
+    void mCuidaDoTutor();
+    // What the pupil writes in the Conversa window, to the tutor and to the
+    // transcript.
+    void mEscreveAoTutor(const std::string& texto);
+    // With a name, the tutor told of a match's start (its phase as the
+    // pupil chose it, its seed) and end (the eco-meter's reading and colour).
+    void mContaInicioAoTutor(uint32_t semente);
+    void mContaFimAoTutor();
 
     // --- the life of a match (app/CApl_Partida.cpp)
     // The pupil asks for a match (F2): unless one runs or is paused, the

@@ -18,7 +18,8 @@ void CApl::mTrataMensagem(const Mensagem& mensagem) {
         mExecutaComando(static_cast<int>(mensagem.a));
         break;
     case TipoMensagem::TEMPORIZADOR:
-        mExecEventosFase(mensagem.a == TIMER_PASSO ? ORIGEM_PASSO : ORIGEM_FASE);
+        if (mensagem.a == TIMER_TUTOR) mCuidaDoTutor();
+        else mExecEventosFase(mensagem.a == TIMER_PASSO ? ORIGEM_PASSO : ORIGEM_FASE);
         break;
     case TipoMensagem::BOTAO_ESQUERDO_DESCE:
         if (partida.estado != SEM_PARTIDA) mCliquePainel(mensagem.a, mensagem.b);

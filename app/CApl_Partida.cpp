@@ -38,6 +38,7 @@ bool CApl::mIniciaPartida(uint32_t semente) {
     mExecEventosFase(ORIGEM_INICIO);
     mRedesenhaPainel();
     sons.mTocaSom(SOM_INICIO_PARTIDA);
+    mContaInicioAoTutor(semente);
     return true;
 }
 
@@ -62,6 +63,7 @@ void CApl::mAconteceu(const EventoPartida& evento) {
     case EventoPartida::FIM:
         mMarcaPausa();
         sons.mTocaSom(SOM_FIM_PARTIDA);
+        mContaFimAoTutor();
         if (resumoPendente) {
             resumoPendente = false;
             mOfereceResumo(true);

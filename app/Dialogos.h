@@ -32,4 +32,8 @@ public:
 
     // "Número da Porta" on the port's text. False when "Cancelar" closed it.
     virtual bool mPedePorta(std::string& porta) = 0;
+
+    // "Nome do Aluno" on the name given last time, at most 40 characters;
+    // it may be left empty. False when "Cancelar" closed it.
+    virtual bool mPedeNomeAluno(std::string& nome) = 0;
 };

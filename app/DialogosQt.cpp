@@ -5,6 +5,8 @@
 #include "app/DlgIniciarPartida.h"
 #include "app/DlgSobre.h"
 #include "app/DlgTexto.h"
+#include "core/data/Configuracao.h"
+#include "core/match/TermosAluno.h"
 #include "view/CJanela.h"
 
 bool DialogosQt::mIniciarPartida(uint32_t& personagem, std::string& fase) {
@@ -32,8 +34,9 @@ bool DialogosQt::mConfigurar(std::string& faseSugerida, uint32_t& tamanho) {
 
 namespace {
 // A line of text asked for; false when cancelled.
-bool pedeTexto(QWidget* dono, const char* titulo, const char* rotulo, std::string& texto) {
-    DlgTexto dialogo(dono, titulo, rotulo, texto);
+bool pedeTexto(QWidget* dono, const char* titulo, const char* rotulo, std::string& texto,
+               int maxCaracteres = MAX_NOME_ARQUIVO) {
+    DlgTexto dialogo(dono, titulo, rotulo, texto, maxCaracteres);
     if (dialogo.exec() != QDialog::Accepted) return false;
     texto = dialogo.mTexto();
     return true;
@@ -49,6 +52,11 @@ bool DialogosQt::mPedeComputador(std::string& nome) {
 bool DialogosQt::mPedePorta(std::string& porta) {
     return pedeTexto(janela.mWidget(), "Número da Porta",
                      "Número da porta do canal de comunicação com o tutor:", porta);
+}
+
+bool DialogosQt::mPedeNomeAluno(std::string& nome) {
+    return pedeTexto(janela.mWidget(), "Nome do Aluno",
+                     "Seu nome, para o professor (pode ficar em branco):", nome, MAX_NOME_ALUNO);
 }
 
 void DialogosQt::mSobre() {

@@ -16,6 +16,7 @@ public:
     void mSobre() override;
     bool mPedeComputador(std::string& nome) override;
     bool mPedePorta(std::string& porta) override;
+    bool mPedeNomeAluno(std::string& nome) override;
 
 private:
     CJanela& janela;

@@ -28,12 +28,15 @@ bool copiaQueFalta(const QString& origem, const QString& destino) {
     return tudo;
 }
 
+QString pastaDoUsuario() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/qelp");
+}
+
 QString preparaDiretorioDeTrabalho() {
     if (QFileInfo(QStringLiteral("dp")).isDir()) return QDir::currentPath();
     const QString instalados = dadosInstalados();
     if (instalados.isEmpty()) return QDir::currentPath();
-    const QString usuario = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                            QStringLiteral("/qelp");
+    const QString usuario = pastaDoUsuario();
     copiaQueFalta(instalados, usuario + QStringLiteral("/dp"));
     if (!QDir::setCurrent(usuario)) return QDir::currentPath();
     return usuario;

@@ -12,6 +12,9 @@
 // (bin/../share/qelp/dp), or "" when there is none.
 QString dadosInstalados();
 
+// The user's own data folder (on Linux ~/.local/share/qelp).
+QString pastaDoUsuario();
+
 // Makes the working directory the one that holds dp/, as above. Answers the
 // directory chosen; when neither holds dp/ the working directory stays, and
 // the game reports its missing files as usual.

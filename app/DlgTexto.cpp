@@ -9,14 +9,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DlgTexto::DlgTexto(QWidget* dono, const char* titulo, const char* rotulo, const std::string& inicial)
+DlgTexto::DlgTexto(QWidget* dono, const char* titulo, const char* rotulo, const std::string& inicial,
+                   int maxCaracteres)
     : QDialog(dono) {
     setWindowTitle(qt(titulo));
     auto* coluna = new QVBoxLayout(this);
     auto* legenda = new QLabel(qt(rotulo), this);
     campo = new QLineEdit(qt(inicial), this);
     campo->setObjectName("1000");
-    campo->setMaxLength(static_cast<int>(MAX_NOME_ARQUIVO));
+    campo->setMaxLength(maxCaracteres);
     campo->setMinimumWidth(320);
     legenda->setBuddy(campo);
     coluna->addWidget(legenda);
@@ -33,4 +34,4 @@ DlgTexto::DlgTexto(QWidget* dono, const char* titulo, const char* rotulo, const 
     campo->setFocus();
 }
 
-std::string DlgTexto::mTexto() const { return campo->text().left(MAX_NOME_ARQUIVO).toStdString(); }
+std::string DlgTexto::mTexto() const { return campo->text().left(campo->maxLength()).toStdString(); }

@@ -11,9 +11,10 @@ class QLineEdit;
 
 class DlgTexto : public QDialog {
 public:
-    DlgTexto(QWidget* dono, const char* titulo, const char* rotulo, const std::string& inicial);
+    DlgTexto(QWidget* dono, const char* titulo, const char* rotulo, const std::string& inicial,
+             int maxCaracteres);
 
-    // The edit field's text, at most 299 characters.
+    // The edit field's text, at most maxCaracteres characters.
     std::string mTexto() const;
 
 private:

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTextBlock>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -23,6 +24,7 @@ constexpr int MAX_CARACTERES = 200000;  // what the transcript keeps, the newest
 // it changes, so a tutor's text without line breaks is broken here, at its
 // last blank when there is one.
 constexpr int MAX_LINHA = 2000;
+constexpr int MAX_ESCRITA = 200;  // characters the pupil writes at once
 
 // The text with a line break wherever a line, which already holds jaNaLinha
 // characters, would grow longer than MAX_LINHA.
@@ -65,13 +67,14 @@ public:
         coluna->addWidget(transcricao, 1);
 
         auto* linha = new QHBoxLayout;
-        auto* rotulo = new QLabel("Texto:", this);
+        rotulo = new QLabel("Texto:", this);
         rotulo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rotulo->setEnabled(false);
-        auto* entrada = new QLineEdit(this);
+        entrada = new QLineEdit(this);
         entrada->setObjectName("1001");
         entrada->setEnabled(false);
-        auto* enviar = new QPushButton("Enviar", this);
+        entrada->setMaxLength(MAX_ESCRITA);
+        enviar = new QPushButton("Enviar", this);
         enviar->setObjectName("1002");
         enviar->setDefault(true);
         enviar->setEnabled(false);
@@ -79,6 +82,23 @@ public:
         linha->addWidget(entrada, 1);
         linha->addWidget(enviar);
         coluna->addLayout(linha);
+        connect(entrada, &QLineEdit::returnPressed, this, &JanelaConversa::mEnvia);
+        connect(enviar, &QPushButton::clicked, this, &JanelaConversa::mEnvia);
+    }
+
+    void mHabilitaEscrita(std::function<void(const std::string&)> funcao) {
+        aoEnviar = std::move(funcao);
+        rotulo->setEnabled(true);
+        entrada->setEnabled(true);
+        enviar->setEnabled(true);
+        entrada->setFocus();
+    }
+
+    // Whether the transcript ends a line (or holds nothing).
+    bool mNoInicioDeLinha() const {
+        const QTextDocument* documento = transcricao->document();
+        const int fim = documento->characterCount() - 2;  // the last character, before the document's end
+        return fim < 0 || documento->characterAt(fim) == QChar::ParagraphSeparator;
     }
 
     void mAcrescenta(const QString& texto) {
@@ -105,7 +125,18 @@ protected:
     }
 
 private:
+    void mEnvia() {
+        const QString texto = entrada->text();
+        if (texto.trimmed().isEmpty() || !aoEnviar) return;
+        entrada->clear();
+        aoEnviar(texto.toStdString());
+    }
+
     QPlainTextEdit* transcricao;
+    QLabel* rotulo;
+    QLineEdit* entrada;
+    QPushButton* enviar;
+    std::function<void(const std::string&)> aoEnviar;
 };
 
 QPointer<JanelaConversa> gConversa;
@@ -133,6 +164,16 @@ bool conversaAberta() { return !gConversa.isNull(); }
 
 void acrescentaConversa(const std::string& texto) {
     if (gConversa) gConversa->mAcrescenta(QString::fromStdString(texto));
+}
+
+void acrescentaLinhaConversa(const std::string& linha) {
+    if (!gConversa) return;
+    gConversa->mAcrescenta((gConversa->mNoInicioDeLinha() ? QString() : QStringLiteral("\n")) +
+                           QString::fromStdString(linha) + QStringLiteral("\n"));
+}
+
+void habilitaEscritaConversa(std::function<void(const std::string&)> aoEnviar) {
+    if (gConversa) gConversa->mHabilitaEscrita(std::move(aoEnviar));
 }
 
 std::string textoDaConversa() { return gConversa ? gConversa->mTexto().toStdString() : std::string(); }

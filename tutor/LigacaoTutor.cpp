@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -14,6 +15,9 @@ bool LigacaoTutor::mComeca(uint32_t endereco, uint16_t porta) {
     // Set before connecting, so that the window the tutor sees is this small.
     const int entrada = MAX_ENTRADA;
     ::setsockopt(descritor, SOL_SOCKET, SO_RCVBUF, &entrada, sizeof entrada);
+    // A term goes out when it happens, not held back to join the next one.
+    const int semEspera = 1;
+    ::setsockopt(descritor, IPPROTO_TCP, TCP_NODELAY, &semEspera, sizeof semEspera);
 
     sockaddr_in destino{};
     destino.sin_family = AF_INET;
@@ -72,6 +76,15 @@ bool LigacaoTutor::mRecebe(char* buffer, std::size_t capacidade, std::size_t& li
     }
     if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) mFecha();
     return false;
+}
+
+void LigacaoTutor::mVigia() {
+    if (estado != Estado::LIGADA) return;
+    mDescarrega();
+    if (estado != Estado::LIGADA) return;
+    char espiado;
+    if (!fimDoTutor && ::recv(descritor, &espiado, 1, MSG_PEEK | MSG_DONTWAIT) == 0) fimDoTutor = true;
+    if (fimDoTutor) mVerificaQueda();
 }
 
 void LigacaoTutor::mFecha() {

@@ -40,6 +40,10 @@ public:
     // more, after sending what was queued. True when bytes were read.
     bool mRecebe(char* buffer, std::size_t capacidade, std::size_t& lidos);
 
+    // Between polls: sends what was queued, and notices the tutor's end of
+    // sending (without taking any of its text) and a connection it reset.
+    void mVigia();
+
     void mFecha();
 
     Estado mEstado() const { return estado; }

@@ -66,20 +66,24 @@ public:
         portaMostrada.push_back(porta);
         return responde(portas, porta);
     }
+    bool mPedeNomeAluno(std::string& nome) override {
+        nomeMostrado.push_back(nome);
+        return responde(nomes, nome);
+    }
 
     // Answers; std::nullopt cancels.
     std::deque<std::optional<Inicio>> inicios;
     std::deque<std::optional<uint32_t>> colegas;
     std::deque<Configuracao> configuracoes;
     std::function<void()> aoMostrarSobre;
-    std::deque<std::optional<std::string>> computadores, portas;
+    std::deque<std::optional<std::string>> computadores, portas, nomes;
 
     // What the dialogs were shown with.
     std::vector<Inicio> mostradoInicio;
     std::vector<uint32_t> mostradoColega;
     std::vector<Configuracao> mostradoConfiguracao;
     int sobres = 0;
-    std::vector<std::string> portaMostrada;
+    std::vector<std::string> portaMostrada, nomeMostrado;
 
 private:
     static bool responde(std::deque<std::optional<std::string>>& respostas, std::string& texto) {

@@ -26,6 +26,8 @@ protected:
         std::filesystem::copy(QELP_DIR_DP, diretorio.mCaminho() / "dp",
                               std::filesystem::copy_options::recursive);
         std::filesystem::remove(diretorio.mCaminho() / "dp" / "apl.cnf");
+        // The user's data folder, inside the run directory.
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString((diretorio.mCaminho() / "usuario").string()));
         gComTutor = 0;
         instalaDialogos();
     }
@@ -34,7 +36,7 @@ protected:
         apl->mEncerra();
         QApplication::sendPostedEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        gComTutor = 0;
+        DesconectaTutor();
     }
 
     // The end of the run, and a new application object for the next one,

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QKeyEvent>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,7 @@ protected:
         plataforma.respostas = {Resposta::SIM};
         dialogos->computadores.push_back(computador);
         dialogos->portas.push_back(porta);
+        if (nome) dialogos->nomes.push_back(*nome);
         return apl->mInicializa();
     }
 
@@ -47,10 +50,26 @@ protected:
         ASSERT_TRUE(iniciaComTutor("127.0.0.1", std::to_string(servidor.serverPort())));
         ASSERT_EQ(gComTutor, 1);
         // Accepted while start-up waited for the connection, or soon after.
-        ASSERT_TRUE(servidor.hasPendingConnections() || servidor.waitForNewConnection(5000));
-        par = servidor.nextPendingConnection();
+        aceita();
         QApplication::sendPostedEvents();  // command 40006: the Conversa window
         ASSERT_TRUE(iniciaPartida());
+    }
+
+    // The game's connection, accepted while it waited or soon after.
+    void aceita() {
+        ASSERT_TRUE(servidor.hasPendingConnections() || servidor.waitForNewConnection(5000));
+        par = servidor.nextPendingConnection();
+    }
+
+    // Everything the game has sent so far: loopback delivers it at once, as
+    // the game sends a term without waiting to join it to the next.
+    std::string tudoQueChegou() {
+        std::string chegou = par->readAll().toStdString();
+        char bloco[4096];
+        ssize_t n;
+        while ((n = ::recv(static_cast<int>(par->socketDescriptor()), bloco, sizeof bloco, MSG_DONTWAIT)) > 0)
+            chegou.append(bloco, static_cast<std::size_t>(n));
+        return chegou;
     }
 
     // What the game sent, once n bytes have come.
@@ -81,6 +100,7 @@ protected:
 
     QTcpServer servidor;
     QTcpSocket* par = nullptr;  // the game, seen from the tutor
+    std::optional<std::string> nome;  // the answer to "Nome do Aluno"; none: Cancelar
 };
 
 TEST_F(ComTutor, JanelaPequenaNoTopoEConversaAbaixo) {
@@ -282,6 +302,109 @@ TEST_F(ComTutor, EnvioQueFalhaDerrubaOLigamento) {
     EXPECT_EQ(gComTutor, 0);
     apl->mPasso();
     EXPECT_EQ(apl->partida.estado, EM_JOGO);
+}
+
+// --- a pupil who gave a name, or none
+
+TEST_F(ComTutor, SemNomeSoOsTermosDeSempre) {
+    comecaPartida();
+    EXPECT_EQ(dialogos->nomeMostrado, std::vector<std::string>{""}) << "asked, nothing offered";
+    apl->mPausa();
+    ecometroEm(0.25f);
+    apl->mPasso();
+    ecometroEm(0.5f);
+    apl->mPasso();
+    usa(PESCADOR, 0);
+    apl->mTerminaPartida();
+    apl->mCuidaDoTutor();
+    EXPECT_EQ(tudoQueChegou(), "[sense(ecometro(50))]happens(e5,0)\nact(e5,(acao))");
+}
+
+TEST_F(ComTutor, ComNomeOTutorSabeQuemJogaAPartidaEOQueOAlunoEscreve) {
+    nome = "  Ana \"Bia\"";
+    comecaPartida();
+    EXPECT_EQ(tudoQueChegou(), "[aluno(\"Ana \\\"Bia\\\"\")][partida(inicio,\"vazia.fase\",1)]");
+
+    QWidget* conversa = janelaComTitulo("QELP - Conversa");
+    auto* entrada = conversa->findChild<QLineEdit*>("1001");
+    ASSERT_TRUE(entrada->isEnabled());
+    EXPECT_EQ(entrada->maxLength(), 200);
+    escreve("Bom dia!\r\n");
+    apl->mPasso();
+    entrada->setText("olá, prof");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(entrada, &enter);
+    entrada->setText("   ");  // nothing to send
+    conversa->findChild<QPushButton*>("1002")->click();
+    entrada->setText("\\o/");
+    conversa->findChild<QPushButton*>("1002")->click();
+    EXPECT_EQ(textoDaConversa(), "Bom dia!\nAna \"Bia\": olá, prof\nAna \"Bia\": \\o/\n");
+
+    apl->mPausa();
+    ecometroEm(0.8f);
+    apl->mTerminaPartida();
+    EXPECT_EQ(tudoQueChegou(), "[diz(\"olá, prof\")][diz(\"\\\\o/\")][partida(fim,80,verde)]");
+}
+
+TEST_F(ComTutor, ONomeDaUltimaVezEOferecidoECancelarNaoOApaga) {
+    ASSERT_TRUE(servidor.listen(LOCAL));
+    const std::string porta = std::to_string(servidor.serverPort());
+    const std::vector<std::optional<std::string>> respostas = {"Bruno", std::nullopt, "Bruno Lima"};
+    for (const auto& resposta : respostas) {
+        novaExecucao();
+        nome = resposta;
+        ASSERT_TRUE(iniciaComTutor("127.0.0.1", porta));
+        aceita();
+        EXPECT_EQ(tudoQueChegou(), resposta ? "[aluno(\"" + *resposta + "\")]" : "");
+        EXPECT_EQ(NomeAluno(), resposta.value_or(""));
+    }
+    EXPECT_EQ(dialogos->nomeMostrado, std::vector<std::string>{"Bruno"});
+}
+
+// --- a link that drops comes back
+
+TEST_F(ComTutor, TutorQueVoltaEncontraOAlunoDeNovo) {
+    nome = "Ana";
+    comecaPartida();
+    tudoQueChegou();
+    QTcpSocket* antigo = par;
+    antigo->close();  // the console closed; it listens again at once
+    // Told the name again, a tutor that went away resets the link.
+    for (int i = 0; i < 5 && gComTutor; ++i) apl->mCuidaDoTutor();
+    EXPECT_EQ(gComTutor, 0);
+    EXPECT_TRUE(ReconectandoTutor());
+    EXPECT_EQ(textoDaConversa(), std::string(TEXTO_CONEXAO_PERDIDA) + "\n");
+    apl->mPasso();  // the match goes on
+    EXPECT_EQ(apl->partida.estado, EM_JOGO);
+
+    for (int i = 0; i < 5 && !gComTutor; ++i) apl->mCuidaDoTutor();
+    ASSERT_EQ(gComTutor, 1);
+    aceita();
+    EXPECT_EQ(tudoQueChegou(), "[aluno(\"Ana\")]");
+    EXPECT_TRUE(textoDaConversa().ends_with(std::string(TEXTO_CONECTADO_DE_NOVO) + "\n"));
+    usa(PESCADOR, 0);
+    EXPECT_EQ(tudoQueChegou(), "happens(e5,1)\nact(e5,(acao))") << "it goes on from where it is";
+}
+
+TEST_F(ComTutor, SemTutorTentaDeNovoACadaCincoSegundos) {
+    comecaPartida();
+    const quint16 porta = servidor.serverPort();
+    servidor.close();
+    par->abort();
+    usa(PESCADOR, 0);  // a send finds the link gone
+    for (int i = 0; i < 3 && gComTutor; ++i) usa(PESCADOR, 1);
+    ASSERT_EQ(gComTutor, 0);
+    plataforma.relogioMs = 1000;
+    apl->mCuidaDoTutor();  // the first try, at once: refused
+    apl->mCuidaDoTutor();
+    ASSERT_TRUE(servidor.listen(LOCAL, porta));
+    plataforma.relogioMs = 5999;
+    apl->mCuidaDoTutor();
+    EXPECT_EQ(gComTutor, 0) << "not before five seconds";
+    plataforma.relogioMs = 6000;
+    for (int i = 0; i < 5 && !gComTutor; ++i) apl->mCuidaDoTutor();
+    EXPECT_EQ(gComTutor, 1);
+    EXPECT_FALSE(ReconectandoTutor());
 }
 
 // --- connecting

@@ -1,4 +1,5 @@
 #include "core/data/TextoTutor.h"
+#include "core/match/TermosAluno.h"
 #include "core/match/TermosTutor.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +98,31 @@ TEST(TextoTutor, ValidadeUtf8) {
     EXPECT_FALSE(utf8ValidoAteOFim("\xF4\x90\x80\x80", incompleto)) << "beyond U+10FFFF";
     EXPECT_FALSE(utf8ValidoAteOFim("\xC3(", incompleto));
     EXPECT_FALSE(utf8ValidoAteOFim("\xFF", incompleto));
+}
+
+}  // namespace
+
+// --- the terms of a pupil who gave a name
+
+namespace {
+
+TEST(TermosAluno, ByteAByte) {
+    std::string muitosE;
+    for (int i = 0; i < 45; ++i) muitosE += "é";
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {termoAluno("Ana"), "[aluno(\"Ana\")]"},
+        {termoAluno("  Ana \"Bia\"\t\\ \r\n"), "[aluno(\"Ana \\\"Bia\\\" \\\\\")]"},  // escaped, one line, trimmed
+        {termoAluno("Jo\xE3o"), "[aluno(\"João\")]"},                                 // Windows-1252
+        {termoAluno(muitosE), "[aluno(\"" + muitosE.substr(0, 80) + "\")]"},           // 40 characters
+        {termoAluno(" \n "), "[aluno(\"\")]"},
+        {termoInicioPartida("dp/fase1.txt", 42), "[partida(inicio,\"dp/fase1.txt\",42)]"},
+        {termoInicioPartida("a\"b", 4294967295u), "[partida(inicio,\"a\\\"b\",4294967295)]"},
+        {termoFimPartida(66, ECOMETRO_VERDE), "[partida(fim,66,verde)]"},
+        {termoFimPartida(0, ECOMETRO_VERMELHO), "[partida(fim,0,vermelho)]"},
+        {termoDiz("olá, professora!"), "[diz(\"olá, professora!\")]"},
+        {termoDiz(std::string(250, 'x')), "[diz(\"" + std::string(200, 'x') + "\")]"},
+    };
+    for (const auto& [termo, esperado] : casos) EXPECT_EQ(termo, esperado);
 }
 
 }  // namespace
