@@ -48,6 +48,7 @@ xdotool windowfocus --sync "$portaDialogo"
 xdotool key --clearmodifiers ctrl+a
 xdotool type "$porta"
 tecla_ate_sumir "$portaDialogo" Return
+tecla_ate_sumir "$(janela '^Nome do Aluno$')" Escape  # no name: the terms every game sends
 principal=$(janela '^QELP - Tarvelo 1\.0$')
 conversa=$(janela '^QELP - Conversa$')
 for _ in $(seq 50); do registro | grep -q ',entrada,' && break; sleep 0.1; done
