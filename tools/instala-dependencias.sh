@@ -12,8 +12,9 @@ pacotes=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # running without a display, OpenGL in software, end-to-end tests
   xvfb xauth x11-utils xdotool libgl1-mesa-dri
-  # checking the desktop entries, building the Debian package
-  desktop-file-utils dpkg-dev
+  # building the Debian package and checking it as Debian and the software
+  # centres do: desktop entries, lintian, AppStream, manual pages
+  desktop-file-utils dpkg-dev lintian appstream man-db groff-base
   # screenshots of a virtual screen (import -window root)
   imagemagick
   # fonts for the pictures and dialogs
