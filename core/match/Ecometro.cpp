@@ -1,5 +1,6 @@
 #include "core/match/Ecometro.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -34,4 +35,29 @@ const char* nomeCorEcometro(CorEcometro cor) {
     case ECOMETRO_VERMELHO: return "vermelho";
     }
     return "vermelho";
+}
+
+std::optional<CorEcometro> corDoNome(std::string_view nome) {
+    for (const CorEcometro cor : {ECOMETRO_VERDE, ECOMETRO_AMARELO, ECOMETRO_VERMELHO})
+        if (nome == nomeCorEcometro(cor)) return cor;
+    return std::nullopt;
+}
+
+CorEcometro corDoTermo(int64_t percentual, std::optional<CorEcometro> anterior) {
+    // The whole percents whose readings straddle a band's lower edge, and
+    // the two bands they may be in.
+    const struct {
+        int64_t percentual;
+        CorEcometro abaixo, acima;
+    } bordas[] = {
+        {static_cast<int64_t>(LIMIAR_AMARELO * 100.0f), ECOMETRO_AMARELO, ECOMETRO_VERDE},
+        {static_cast<int64_t>(LIMIAR_VERMELHO * 100.0f), ECOMETRO_VERMELHO, ECOMETRO_AMARELO},
+    };
+    for (const auto& borda : bordas) {
+        if (percentual != borda.percentual || !anterior) continue;
+        if (*anterior == borda.abaixo) return borda.acima;
+        if (*anterior == borda.acima) return borda.abaixo;
+    }
+    const float razao = static_cast<float>(std::clamp<int64_t>(percentual, -1000000, 1000000)) / 100.0f;
+    return corEcometro(razao);
 }

@@ -57,6 +57,24 @@ public:
         return std::string(texto.substr(comeco, i - comeco));
     }
 
+    // A string in double quotes, `\` escaping the next byte, at most
+    // LeitorTermos::MAIOR_TEXTO bytes inside.
+    std::optional<std::string> cadeia() {
+        if (!literal("\"")) return std::nullopt;
+        const std::size_t comeco = i;
+        std::string valor;
+        for (; i < texto.size(); ++i) {
+            if (i - comeco >= LeitorTermos::MAIOR_TEXTO) return falha(), std::nullopt;
+            if (texto[i] == '"') {
+                ++i;
+                return valor;
+            }
+            if (texto[i] == '\\' && ++i == texto.size()) break;
+            valor += texto[i];
+        }
+        return acaba(), std::nullopt;
+    }
+
     Casamento resultado(TermoLido termo) const {
         if (falhou) return {};
         if (acabou) return {Casamento::PREFIXO, {}, 0};
@@ -120,6 +138,55 @@ Casamento casaAcao(std::string_view texto, std::size_t inicio) {
     return cursor.resultado(std::move(termo));
 }
 
+// [aluno("NOME")] and [diz("TEXTO")]: a name, then a string.
+Casamento casaCadeia(std::string_view texto, std::size_t inicio, std::string_view abre, TermoLido::Tipo tipo) {
+    Cursor cursor(texto, inicio);
+    TermoLido termo;
+    termo.tipo = tipo;
+    if (cursor.literal(abre))
+        if (auto conteudo = cursor.cadeia(); conteudo && cursor.literal(")]")) termo.conteudo = std::move(*conteudo);
+    return cursor.resultado(std::move(termo));
+}
+
+// [partida(inicio,"FASE",SEMENTE)] and [partida(fim,P,COR)]
+Casamento casaPartida(std::string_view texto, std::size_t inicio) {
+    Cursor cursor(texto, inicio);
+    TermoLido termo;
+    if (!cursor.literal("[partida(")) return cursor.resultado(termo);
+    const auto qual = cursor.nome();
+    if (!qual || !cursor.literal(",")) return cursor.resultado(termo);
+    if (*qual == "inicio") {
+        termo.tipo = TermoLido::INICIO_PARTIDA;
+        auto fase = cursor.cadeia();
+        if (!fase || !cursor.literal(",")) return cursor.resultado(termo);
+        termo.conteudo = std::move(*fase);
+        if (const auto semente = cursor.numero()) termo.valor = *semente;
+    } else if (*qual == "fim") {
+        termo.tipo = TermoLido::FIM_PARTIDA;
+        const auto percentual = cursor.numero();
+        if (!percentual || !cursor.literal(",")) return cursor.resultado(termo);
+        termo.valor = *percentual;
+        if (auto cor = cursor.nome()) termo.evento = std::move(*cor);
+    } else {
+        cursor.falha();
+    }
+    cursor.literal(")]");
+    return cursor.resultado(std::move(termo));
+}
+
+// The term that begins at inicio: the first that matches whole, else the
+// start of one when the bytes run out.
+Casamento casaColchete(std::string_view texto, std::size_t inicio) {
+    Casamento melhor;
+    for (const Casamento& casamento :
+         {casaEcometro(texto, inicio), casaPartida(texto, inicio),
+          casaCadeia(texto, inicio, "[aluno(", TermoLido::ALUNO), casaCadeia(texto, inicio, "[diz(", TermoLido::DIZ)}) {
+        if (casamento.estado == Casamento::COMPLETO) return casamento;
+        if (casamento.estado == Casamento::PREFIXO) melhor = casamento;
+    }
+    return melhor;
+}
+
 TermoLido texto(std::string_view bytes) {
     TermoLido termo;
     termo.texto = bytes;
@@ -134,7 +201,7 @@ std::vector<TermoLido> LeitorTermos::mLe(std::string_view bytes) {
     std::size_t inicioTexto = 0, i = 0;
     while (i < pendente.size()) {
         Casamento casamento;
-        if (pendente[i] == '[') casamento = casaEcometro(pendente, i);
+        if (pendente[i] == '[') casamento = casaColchete(pendente, i);
         else if (pendente[i] == 'h') casamento = casaAcao(pendente, i);
         if (casamento.estado == Casamento::PREFIXO) break;
         if (casamento.estado == Casamento::NAO) {

@@ -20,6 +20,14 @@ std::string termoEmPalavras(const TermoLido& termo) {
             }
         return "ação " + termo.evento + passo;
     }
+    case TermoLido::ALUNO:
+        return "aluno: " + termo.conteudo;
+    case TermoLido::INICIO_PARTIDA:
+        return "começou a partida da fase " + termo.conteudo;
+    case TermoLido::FIM_PARTIDA:
+        return "terminou a partida: " + std::to_string(termo.valor) + " % (" + termo.evento + ")";
+    case TermoLido::DIZ:
+        return "diz: " + termo.conteudo;
     case TermoLido::TEXTO:
         break;
     }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: a whole match as a pupil plays it, watched by the teacher's
-# console as the tutor on 127.0.0.1. The game starts with the tutor; each
+# console as the tutor on 127.0.0.1. The game starts with the tutor and the
+# pupil's name, which the console logs with each match's phase and end; each
 # shipped phase starts and its lake moves; tools of both characters reach
 # the tutor as terms; a message from the tutor shows in the Conversa window;
 # pause stills the lake; a shortened phase brings a polluter and ends the
@@ -17,6 +18,7 @@ prepara_execucao "$run"
 printf '2 11\n4 7\n12 1\n\nPetróleo, lancha e o fim aos 12 s.\n' >"$trabalho/curta.fase"
 som_mudo
 inicia_xvfb
+export XDG_DATA_HOME="$trabalho/dados"  # where the game keeps the pupil's name
 
 # The tutor: the console on a free port of the loopback address, out of the
 # way of the game's window.
@@ -48,11 +50,17 @@ xdotool windowfocus --sync "$portaDialogo"
 xdotool key --clearmodifiers ctrl+a
 xdotool type "$porta"
 tecla_ate_sumir "$portaDialogo" Return
-tecla_ate_sumir "$(janela '^Nome do Aluno$')" Escape  # no name: the terms every game sends
+nome=$(janela '^Nome do Aluno$')
+sleep 0.3
+xdotool windowfocus --sync "$nome"
+xdotool key --clearmodifiers ctrl+a
+xdotool type "Ana Júlia"
+tecla_ate_sumir "$nome" Return
 principal=$(janela '^QELP - Tarvelo 1\.0$')
 conversa=$(janela '^QELP - Conversa$')
-for _ in $(seq 50); do registro | grep -q ',entrada,' && break; sleep 0.1; done
-registro | grep -q ',entrada,' || falha "o tutor não viu o aluno chegar"
+for _ in $(seq 50); do registro | grep -q ';Ana Júlia;.*;aluno;' && break; sleep 0.1; done
+registro | grep -q ';entrada;' || falha "o tutor não viu o aluno chegar"
+registro | grep -q ';Ana Júlia;.*;aluno;' || falha "o tutor não soube o nome do aluno: $(registro)"
 
 eval "$(xdotool getwindowgeometry --shell "$principal")"
 janelaX=$X janelaY=$Y largura=$WIDTH
@@ -109,9 +117,9 @@ sleep 1
 clica 20 96   # Mãe Natureza's first tool, "Abrir sol"
 sleep 0.5
 clica 58 96   # the Pescador's first tool
-for _ in $(seq 50); do registro | grep -q ',acao,[0-9]*,e5,' && break; sleep 0.1; done
-registro | grep -q ',acao,[0-9]*,e1,"Abrir sol (Mãe Natureza)' || falha "o tutor não recebeu e1: $(registro)"
-registro | grep -q ',acao,[0-9]*,e5,' || falha "o tutor não recebeu e5: $(registro)"
+for _ in $(seq 50); do registro | grep -q ';acao;[0-9]*;e5;' && break; sleep 0.1; done
+registro | grep -q ';acao;[0-9]*;e1;Abrir sol (Mãe Natureza)' || falha "o tutor não recebeu e1: $(registro)"
+registro | grep -q ';acao;[0-9]*;e5;' || falha "o tutor não recebeu e5: $(registro)"
 
 # 3. A message from the tutor shows in the pupil's Conversa window.
 import -window "$conversa" "$fotos/conversa-antes.png"
@@ -126,7 +134,7 @@ sleep 2
 import -window "$conversa" "$fotos/conversa-depois.png"
 escrito=$(compare -metric AE "$fotos/conversa-antes.png" "$fotos/conversa-depois.png" null: 2>&1 || true)
 ((escrito > 50)) || falha "a mensagem do tutor não apareceu na Conversa ($escrito pixels)"
-registro | grep -q ',mensagem,' || falha "a mensagem não está no registro da turma"
+registro | grep -q ';mensagem;' || falha "a mensagem não está no registro da turma"
 
 # 4. F3 stills the lake; F3 again and it moves.
 foco
@@ -200,6 +208,11 @@ tecla_ate_sumir "$(janela '^Sobre$')" Escape
 
 # 8. F12 ends the game; the tutor sees the pupil leave.
 fecha_com_f12
-for _ in $(seq 50); do registro | grep -q ',saida,' && break; sleep 0.1; done
-registro | grep -q ',saida,' || falha "o tutor não viu o aluno sair"
+for _ in $(seq 50); do registro | grep -q ';saida;' && break; sleep 0.1; done
+registro | grep -q ';saida;' || falha "o tutor não viu o aluno sair"
+# The console knew each match's phase and how the shortened one ended.
+registro | grep -q ';inicio;[0-9]*;;começou a partida da fase curta.fase;curta.fase;' ||
+  falha "o tutor não soube da partida curta: $(registro)"
+registro | grep -Eq ';fim;-?[0-9]+;(verde|amarelo|vermelho);terminou a partida' ||
+  falha "o tutor não soube como a partida terminou: $(registro)"
 echo "ok: uma partida inteira com o tutor"

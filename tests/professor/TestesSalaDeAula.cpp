@@ -8,41 +8,11 @@
 
 namespace {
 
-// The rows of a CSV text (fields in double quotes may hold commas, quotes
-// doubled, and line breaks).
-std::vector<QStringList> leCsv(const QString& texto) {
+// The rows of the class log, after its mark and without the header.
+std::vector<QStringList> leRegistro(const QByteArray& bytes) {
     std::vector<QStringList> linhas;
-    QStringList linha;
-    QString campo;
-    bool entreAspas = false;
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const QChar c = texto.at(i);
-        if (entreAspas) {
-            if (c == '"' && i + 1 < texto.size() && texto.at(i + 1) == '"') {
-                campo += '"';
-                ++i;
-            } else if (c == '"') {
-                entreAspas = false;
-            } else {
-                campo += c;
-            }
-        } else if (c == '"') {
-            entreAspas = true;
-        } else if (c == ',') {
-            linha << campo;
-            campo.clear();
-        } else if (c == '\r' && i + 1 < texto.size() && texto.at(i + 1) == '\n') {
-            linha << campo;
-            campo.clear();
-            linhas.push_back(linha);
-            linha.clear();
-            ++i;
-        } else {
-            campo += c;
-        }
-    }
-    EXPECT_FALSE(entreAspas) << "campo entre aspas sem fim";
-    EXPECT_TRUE(linha.isEmpty() && campo.isEmpty()) << "última linha sem fim";
+    for (const QString& linha : QString::fromUtf8(bytes.mid(3)).split("\r\n", Qt::SkipEmptyParts))
+        linhas.push_back(camposCsv(linha).value_or(QStringList{}));
     return linhas;
 }
 
@@ -151,28 +121,106 @@ TEST_F(TurmaTeste, RegistroDaTurmaTemCadaTermoComAspasCertas) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !aluno(ana)->mConectado(); }, ESPERA_MS));
 
     // The file is complete while the session still runs.
-    EXPECT_TRUE(QFileInfo(sala.mRegistro().mCaminho()).fileName().startsWith("turma-2026-12-09-1020"));
+    EXPECT_EQ(QFileInfo(sala.mRegistro().mCaminho()).fileName(), "turma-2026-12-09.csv");
     const QByteArray bytes = registro();
     ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
-    const std::vector<QStringList> linhas = leCsv(QString::fromUtf8(bytes.mid(3)));
+    const std::vector<QStringList> linhas = leRegistro(bytes);
     const QString nome = aluno(ana)->nome;  // the computer's name, if it was known at the end
     ASSERT_EQ(linhas.size(), 7u) << bytes.toStdString();
-    EXPECT_EQ(linhas[0].join(','), CABECALHO_REGISTRO);
+    EXPECT_EQ(linhas[0].join(';'), CABECALHO_REGISTRO);
     for (std::size_t i = 1; i < linhas.size(); ++i) {
-        ASSERT_EQ(linhas[i].size(), 8) << linhas[i].join('|').toStdString();
-        EXPECT_EQ(linhas[i][0], "10:20:30");
+        ASSERT_EQ(linhas[i].size(), 9) << linhas[i].join('|').toStdString();
+        EXPECT_EQ(linhas[i][0], "2026-12-09 10:20:30");
         EXPECT_EQ(linhas[i][2], endereco);
         // The address until the network tells the computer's name.
         EXPECT_TRUE(linhas[i][1] == endereco || linhas[i][1] == nome) << linhas[i][1].toStdString();
     }
     EXPECT_EQ(linhas[1][3], "entrada");
-    EXPECT_EQ(linhas[2].mid(3), (QStringList{"ecometro", "34", "", "ecômetro 34 % (amarelo)", "[sense(ecometro(34))]"}));
+    EXPECT_EQ(linhas[2].mid(3),
+              (QStringList{"ecometro", "34", "amarelo", "ecômetro 34 % (amarelo)", "", "[sense(ecometro(34))]"}));
     EXPECT_EQ(linhas[3].mid(3), (QStringList{"texto", "", "", "texto: oi, professor \"tudo bem\"? ⏎ linha 2",
-                                             "oi, professor \"tudo bem\"?\nlinha 2"}));
-    EXPECT_EQ(linhas[4].mid(3), (QStringList{"acao", "300", "e7", "Pescar para se alimentar (Pescador), passo 300",
-                                             "happens(e7,300)\nact(e7,(acao))"}));
-    EXPECT_EQ(linhas[5].mid(3), (QStringList{"mensagem", "", "", "mensagem do professor: Muito bem, Ana", "Muito bem, Ana"}));
+                                             "oi, professor \"tudo bem\"? linha 2", "oi, professor \"tudo bem\"? linha 2"}));
+    EXPECT_EQ(linhas[4].mid(3), (QStringList{"acao", "300", "e7", "Pescar para se alimentar (Pescador), passo 300", "",
+                                             "happens(e7,300) act(e7,(acao))"}));
+    EXPECT_EQ(linhas[5].mid(3),
+              (QStringList{"mensagem", "", "", "mensagem do professor: Muito bem, Ana", "Muito bem, Ana", ""}));
     EXPECT_EQ(linhas[6][3], "saida");
+}
+
+// Two pupils with names and one without: rows named by the pupils, how
+// Ana's match went and ended, what Bruno wrote, and Ana back in her row
+// when her game connects again.
+TEST_F(TurmaTeste, AlunosComNomeTerminamFalamEVoltamAMesmaLinha) {
+    Jogo& ana = conecta();
+    Jogo& bruno = conecta();
+    Jogo& semNome = conecta();
+    ana.mEscreve(nomeado(termoAluno("Ana")) + nomeado(termoInicioPartida("curta.txt", 77)) + ecometro(50) +
+                 ecometro(66) + acao("e1", 10));
+    bruno.mEscreve(nomeado(termoAluno("Bruno")) + nomeado(termoDiz("professor, acabou o lixo; e agora?")));
+    semNome.mEscreve(ecometro(20));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aluno(ana)->usos == 1 && aluno(bruno)->totalMensagens == 1; }, ESPERA_MS));
+    EXPECT_EQ(celula(ana, ModeloTurma::NOME), "Ana");
+    EXPECT_EQ(celula(ana, ModeloTurma::FASE), "curta.txt");
+    EXPECT_EQ(celula(ana, ModeloTurma::PARTIDA), "jogando");
+    EXPECT_EQ(celula(ana, ModeloTurma::ECOMETRO), "▲ 66 % verde") << "the colour her game shows";
+    EXPECT_EQ(celula(bruno, ModeloTurma::MENSAGENS), "(1) professor, acabou o lixo; e agora?");
+    EXPECT_EQ(aluno(bruno)->linhaTempo.back().descricao, "diz: professor, acabou o lixo; e agora?");
+    EXPECT_NE(celula(semNome, ModeloTurma::NOME), "Ana");
+    EXPECT_EQ(sala.mModelo().textoContagem(sala.mModelo().mContagem()), "1 verde · 0 amarelo · 1 vermelho · 0 terminaram");
+
+    ana.mEscreve(nomeado(termoFimPartida(70, ECOMETRO_VERDE)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aluno(ana)->partida == Aluno::TERMINOU; }, ESPERA_MS));
+    EXPECT_EQ(celula(ana, ModeloTurma::RESULTADO), "▲ 70 % verde");
+    EXPECT_EQ(celula(ana, ModeloTurma::PARTIDA), "terminou");
+    EXPECT_EQ(sala.mModelo().textoContagem(sala.mModelo().mContagem()), "0 verde · 0 amarelo · 1 vermelho · 1 terminou");
+
+    // Ana's game loses the link and connects again: her row, not a new one.
+    const int linhas = sala.mModelo().rowCount();
+    const int linhaAna = sala.mModelo().mLinha(aluno(ana)->id);
+    ana.socket.disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !aluno(ana)->mConectado(); }, ESPERA_MS));
+    Jogo& anaDeNovo = conecta();
+    anaDeNovo.mEscreve(nomeado(termoAluno("Ana")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sala.mModelo().rowCount() == linhas; }, ESPERA_MS));
+    const Aluno* volta = sala.mModelo().mAlunoDaLinha(linhaAna);
+    EXPECT_EQ(volta->nome, "Ana");
+    EXPECT_TRUE(volta->mConectado());
+    EXPECT_EQ(volta->endereco, aluno(anaDeNovo)->endereco);
+    EXPECT_EQ(volta->usos, 1) << "what her row held stays";
+    // A second game named Bruno while Bruno is connected gets a row of its own.
+    Jogo& outroBruno = conecta();
+    outroBruno.mEscreve(nomeado(termoAluno("Bruno")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aluno(outroBruno)->nome == "Bruno"; }, ESPERA_MS));
+    EXPECT_EQ(sala.mModelo().rowCount(), linhas + 1) << "Bruno is still connected in his own row";
+}
+
+// The console closed and opened again the same day: the rows come back
+// from the day's log, and a named pupil reconnecting lands in the old row.
+TEST_F(TurmaTeste, ConsoleReabertoVoltaComATurmaDoDia) {
+    Jogo& ana = conecta();
+    conecta().mEscreve(ecometro(40));
+    ana.mEscreve(nomeado(termoAluno("Ana")) + nomeado(termoInicioPartida("dp/fase1.txt", 5)) + ecometro(80) +
+                 acao("e2", 4) + nomeado(termoDiz("oi")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aluno(ana)->totalMensagens == 1; }, ESPERA_MS));
+
+    SalaDeAula reaberta{pasta.filePath("turmas"), [this] { return agora.addSecs(600); }};
+    ASSERT_TRUE(reaberta.mInicia(QHostAddress::LocalHost, 0));
+    ModeloTurma& modelo = reaberta.mModelo();
+    ASSERT_EQ(modelo.rowCount(), 2);
+    EXPECT_EQ(modelo.mConectados(), 0) << "nobody is connected to the new console yet";
+    const Aluno& antiga = *modelo.mAlunoDaLinha(0);
+    EXPECT_EQ(antiga.nome, "Ana");
+    EXPECT_EQ(antiga.fase, "dp/fase1.txt");
+    EXPECT_EQ(antiga.cor, ECOMETRO_VERDE);
+    EXPECT_EQ(antiga.usos, 1);
+    EXPECT_EQ(antiga.mensagens, QStringList{"oi"});
+
+    Jogo volta(reaberta.mServidor().mPorta());
+    ASSERT_TRUE(volta.mConecta());
+    volta.mEscreve(nomeado(termoAluno("Ana")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return modelo.mConectados() == 1 && modelo.rowCount() == 2; }, ESPERA_MS));
+    EXPECT_TRUE(modelo.mAlunoDaLinha(0)->mConectado());
+    EXPECT_EQ(modelo.mAlunoDaLinha(0)->usos, 1);
 }
 
 TEST_F(TurmaTeste, CemAlunosDeUmaVez) {

@@ -3,6 +3,7 @@
 // by plain sockets writing the bytes a game writes.
 #pragma once
 
+#include "core/match/TermosAluno.h"
 #include "tools/professor/SalaDeAula.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,7 @@ private:
     QByteArray recebido;
 };
 
+inline QByteArray nomeado(const std::string& termo) { return QByteArray::fromStdString(termo); }
 inline QByteArray ecometro(int percentual) { return QByteArray("[sense(ecometro(") + QByteArray::number(percentual) + "))]"; }
 inline QByteArray acao(const char* evento, int passo) {
     return QByteArray("happens(") + evento + "," + QByteArray::number(passo) + ")\nact(" + evento + ",(acao))";

@@ -1,7 +1,11 @@
 #include "tools/professor/JanelaProfessor.h"
 
+#include "tools/professor/RelatorioAula.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
@@ -33,8 +37,28 @@ constexpr double PASSO_LETRAS = 1.15;     // one step of Ctrl++ / Ctrl+-
 
 }  // namespace
 
+PerguntasProfessor perguntasComDialogos(QWidget* dono) {
+    PerguntasProfessor perguntas;
+    perguntas.fecharComAlunos = [dono](int conectados) {
+        const QString texto = conectados == 1 ? QString("Fechar o console? 1 aluno está conectado.")
+                                              : QString("Fechar o console? %1 alunos estão conectados.").arg(conectados);
+        QMessageBox caixa(QMessageBox::Question, "QELP - Professor", texto, QMessageBox::NoButton, dono);
+        caixa.setInformativeText("Os jogos continuam e se conectam de novo quando o console for aberto outra vez.");
+        QPushButton* fechar = caixa.addButton("&Fechar", QMessageBox::AcceptRole);
+        QPushButton* cancelar = caixa.addButton("Cancelar", QMessageBox::RejectRole);
+        caixa.setDefaultButton(cancelar);
+        caixa.setEscapeButton(cancelar);
+        caixa.exec();
+        return caixa.clickedButton() == fechar;
+    };
+    perguntas.abreNoNavegador = [](const QUrl& arquivo) { return QDesktopServices::openUrl(arquivo); };
+    perguntas.erro = [dono](const QString& texto) { QMessageBox::warning(dono, "QELP - Professor", texto); };
+    return perguntas;
+}
+
 JanelaProfessor::JanelaProfessor(SalaDeAula& sala, QWidget* pai)
-    : QMainWindow(pai), sala(sala), linhaTempo(sala.mModelo()) {
+    : QMainWindow(pai), sala(sala), filtro(sala.mModelo()), linhaTempo(sala.mModelo()),
+      perguntas(perguntasComDialogos(this)) {
     setWindowTitle("QELP - Professor");
     tamanhoBase = font().pointSizeF();
     mCriaMenus();
@@ -52,6 +76,8 @@ void JanelaProfessor::mCriaMenus() {
     QMenu* turma = menuBar()->addMenu("T&urma");
     QAction* abrir = turma->addAction("Abrir &pasta das turmas", this, &JanelaProfessor::mAbrePastaTurmas);
     abrir->setShortcut(QKeySequence("Ctrl+O"));
+    QAction* relatorio = turma->addAction("&Relatório da aula...", this, &JanelaProfessor::mRelatorio);
+    relatorio->setShortcut(QKeySequence("Ctrl+R"));
     turma->addSeparator();
     QAction* sair = turma->addAction("&Sair", this, &QWidget::close);
     sair->setShortcut(QKeySequence("Ctrl+Q"));
@@ -80,15 +106,27 @@ QWidget* JanelaProfessor::mCriaCentro() {
     comoConectar->setWordWrap(true);
     comoConectar->setTextInteractionFlags(Qt::TextSelectableByMouse);
     coluna->addWidget(comoConectar);
+    auto* visao = new QHBoxLayout;
     resumo = new QLabel;
     resumo->setObjectName("resumo");
-    coluna->addWidget(resumo);
+    contagem = new QLabel;
+    contagem->setObjectName("contagem");
+    esconder = new QCheckBox("Esconder &quem saiu");
+    esconder->setObjectName("esconder");
+    connect(esconder, &QCheckBox::toggled, &filtro, &FiltroTurma::mEscondeQuemSaiu);
+    visao->addWidget(resumo);
+    visao->addSpacing(24);
+    visao->addWidget(contagem, 1);
+    visao->addWidget(esconder);
+    coluna->addLayout(visao);
 
-    // The pupils.
+    // The pupils, red first.
     ModeloTurma& modelo = sala.mModelo();
     tabelaAlunos = new QTableView;
     tabelaAlunos->setObjectName("alunos");
-    tabelaAlunos->setModel(&modelo);
+    tabelaAlunos->setModel(&filtro);
+    tabelaAlunos->setSortingEnabled(true);
+    tabelaAlunos->sortByColumn(ModeloTurma::ECOMETRO, Qt::AscendingOrder);
     tabelaAlunos->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabelaAlunos->setSelectionMode(QAbstractItemView::SingleSelection);
     tabelaAlunos->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -99,7 +137,7 @@ QWidget* JanelaProfessor::mCriaCentro() {
     tabelaAlunos->setAccessibleName("Alunos da turma");
     connect(tabelaAlunos->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& atual) {
-                const Aluno* aluno = sala.mModelo().mAlunoDaLinha(atual.row());
+                const Aluno* aluno = sala.mModelo().mAlunoDaLinha(filtro.mapToSource(atual).row());
                 linhaTempo.mMostra(aluno ? aluno->id : 0);
                 tabelaLinhaTempo->scrollToBottom();
                 linhaTempoNoFim = true;
@@ -191,12 +229,13 @@ QString JanelaProfessor::mComoConectar() const {
 
 void JanelaProfessor::mEscolhe(int id) {
     const int linha = sala.mModelo().mLinha(id);
-    if (linha < 0) {
+    const QModelIndex indice = filtro.mapFromSource(sala.mModelo().index(linha, 0));
+    if (linha < 0 || !indice.isValid()) {
         tabelaAlunos->clearSelection();
         tabelaAlunos->setCurrentIndex({});
         return;
     }
-    tabelaAlunos->selectRow(linha);
+    tabelaAlunos->selectRow(indice.row());
 }
 
 void JanelaProfessor::mAtualizaEstado() {
@@ -206,6 +245,7 @@ void JanelaProfessor::mAtualizaEstado() {
     QString texto = conectados == 1 ? QString("1 aluno conectado") : QString("%1 alunos conectados").arg(conectados);
     if (sairam > 0) texto += sairam == 1 ? QString(", 1 saiu") : QString(", %1 saíram").arg(sairam);
     resumo->setText("<b>" + texto + "</b>");
+    contagem->setText(ModeloTurma::textoContagem(modelo.mContagem()));
 
     const Aluno* escolhido = modelo.mAluno(linhaTempo.mMostrado());
     caixaLinhaTempo->setTitle(escolhido ? QString("Linha do tempo de %1").arg(escolhido->nome)
@@ -268,8 +308,9 @@ void JanelaProfessor::mAjustaLinhas() {
     const QFontMetrics medida(fontMetrics());
     const int folga = medida.averageCharWidth() * 3;
     const std::array<QString, ModeloTurma::COLUNAS> exemplos = {
-        "computador-do-aluno", QStringLiteral("▼ 100 % vermelho"), "Ferramentas",
-        "Recolher lixo das margens (Pescador), passo 1000", "saiu às 00:00:00", "00:00:00", "255.255.255.255:65535"};
+        "computador-do-aluno", "dp/fase1.txt", QStringLiteral("▼ 100 % vermelho"), "terminou",
+        QStringLiteral("▼ 100 % vermelho"), "Ferramentas", "Recolher lixo das margens (Pescador), passo 1000",
+        "(3) acabou o lixo, professor", "saiu às 00:00:00", "00:00:00", "255.255.255.255:65535"};
     for (int coluna = 0; coluna + 1 < ModeloTurma::COLUNAS; ++coluna) {  // the last one takes the rest
         const QString titulo = sala.mModelo().headerData(coluna, Qt::Horizontal, Qt::DisplayRole).toString();
         tabelaAlunos->setColumnWidth(
@@ -285,4 +326,27 @@ void JanelaProfessor::mAbrePastaTurmas() {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pasta)))
         QMessageBox::warning(this, "QELP - Professor",
                              QString("Não foi possível abrir a pasta das turmas:\n%1").arg(QDir::toNativeSeparators(pasta)));
+}
+
+QString JanelaProfessor::mRelatorio() {
+    QString erro;
+    const QString caminho = salvaRelatorio(sala.mModelo(), sala.mPastaTurmas(), QDateTime::currentDateTime(), erro);
+    if (caminho.isEmpty()) {
+        perguntas.erro(erro);
+        return {};
+    }
+    statusBar()->showMessage(QString("Relatório salvo em %1").arg(QDir::toNativeSeparators(caminho)), 8000);
+    if (!perguntas.abreNoNavegador(QUrl::fromLocalFile(caminho)))
+        perguntas.erro(QString("O relatório foi salvo em %1, mas não foi possível abri-lo no navegador.")
+                           .arg(QDir::toNativeSeparators(caminho)));
+    return caminho;
+}
+
+void JanelaProfessor::closeEvent(QCloseEvent* evento) {
+    const int conectados = sala.mModelo().mConectados();
+    if (conectados > 0 && !perguntas.fecharComAlunos(conectados)) {
+        evento->ignore();
+        return;
+    }
+    evento->accept();
 }

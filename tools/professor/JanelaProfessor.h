@@ -1,14 +1,31 @@
-// The teacher's window: the pupils of the class, one row each; the timeline
-// of the pupil chosen; a line to write to that pupil or to all. Everything
-// works from the keyboard, and the letters grow for a projector.
+// The teacher's window: the class's counts by colour; the pupils, one row
+// each, sorted by any column (red first at the start), those who left
+// hidden on request; the timeline of the pupil chosen; a line to write to
+// that pupil or to all; the lesson's report. Closing with pupils connected
+// asks first. Everything works from the keyboard, and the letters grow for
+// a projector. The questions and the browser go through PerguntasProfessor,
+// which the tests replace.
 #pragma once
 
+#include "tools/professor/FiltroTurma.h"
 #include "tools/professor/ModeloLinhaTempo.h"
 #include "tools/professor/SalaDeAula.h"
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
+class QCheckBox;
+class QUrl;
+
+struct PerguntasProfessor {
+    // Whether to close while conectados pupils are connected.
+    std::function<bool(int conectados)> fecharComAlunos;
+    // Opens a file in the browser; false when it could not.
+    std::function<bool(const QUrl& arquivo)> abreNoNavegador;
+    std::function<void(const QString& texto)> erro;
+};
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,9 +51,15 @@ public:
     // What the buttons do; each answers whether someone got the message.
     bool mEnviaAoAluno();
     bool mEnviaATodos();
+    // Writes the lesson's report and opens it; answers its path ("" when it failed).
+    QString mRelatorio();
+
+    PerguntasProfessor& mPerguntas() { return perguntas; }
+    FiltroTurma& mFiltro() { return filtro; }
 
 protected:
     void changeEvent(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void mCriaMenus();
@@ -47,11 +70,15 @@ private:
     QString mComoConectar() const;
 
     SalaDeAula& sala;
+    FiltroTurma filtro;
     ModeloLinhaTempo linhaTempo;
+    PerguntasProfessor perguntas;
     QTableView* tabelaAlunos = nullptr;
     QTableView* tabelaLinhaTempo = nullptr;
     QGroupBox* caixaLinhaTempo = nullptr;
     QLabel* resumo = nullptr;
+    QLabel* contagem = nullptr;
+    QCheckBox* esconder = nullptr;
     QLineEdit* mensagem = nullptr;
     QPushButton* botaoAluno = nullptr;
     QPushButton* botaoTodos = nullptr;

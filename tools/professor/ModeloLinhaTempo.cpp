@@ -10,6 +10,9 @@ ModeloLinhaTempo::ModeloLinhaTempo(const ModeloTurma& turma, QObject* pai) : QAb
     connect(&turma, &ModeloTurma::alunoRemovido, this, [this](int removido) {
         if (removido == id) mMostra(0);
     });
+    connect(&turma, &ModeloTurma::alunoRenumerado, this, [this](int antigo, int novo) {
+        if (antigo == id) mMostra(novo);
+    });
 }
 
 void ModeloLinhaTempo::mMostra(int novo) {
@@ -69,13 +72,16 @@ QVariant ModeloLinhaTempo::data(const QModelIndex& indice, int papel) const {
         return indice.column() == HORA ? entrada->hora.toString("HH:mm:ss") : entrada->descricao;
     if (papel == Qt::ToolTipRole && indice.column() == ACONTECIMENTO)
         return entrada->texto.isEmpty() ? entrada->descricao : entrada->texto;
-    if (papel == Qt::BackgroundRole && entrada->tipo == Acontecimento::ECOMETRO) {
-        const CorEcometro cor = ModeloTurma::corDoPercentual(entrada->valor);
+    const bool temCor = entrada->tipo == Acontecimento::ECOMETRO || entrada->tipo == Acontecimento::FIM;
+    if (papel == Qt::BackgroundRole && temCor) {
+        const CorEcometro cor =
+            corDoNome(entrada->evento.toStdString()).value_or(ModeloTurma::corDoPercentual(entrada->valor));
         if (cor == ECOMETRO_VERDE) return QBrush(QColor(0xdc, 0xf2, 0xd6));
         if (cor == ECOMETRO_AMARELO) return QBrush(QColor(0xff, 0xf3, 0xb8));
         return QBrush(QColor(0xfb, 0xd5, 0xcf));
     }
-    if (papel == Qt::ForegroundRole && entrada->tipo == Acontecimento::ECOMETRO) return QBrush(Qt::black);
+    if (papel == Qt::ForegroundRole && temCor) return QBrush(Qt::black);
+    if (papel == Qt::ForegroundRole && entrada->tipo == Acontecimento::DIZ) return QBrush(QColor(0x8a, 0x3f, 0x9e));
     if (papel == Qt::ForegroundRole && entrada->tipo == Acontecimento::MENSAGEM) return QBrush(QColor(0x1f, 0x5f, 0xa8));
     return {};
 }

@@ -25,6 +25,27 @@ QString emUmaLinha(QString texto) {
 
 QString qt(const std::string& texto) { return QString::fromStdString(texto); }
 
+// A name or a line the pupil's game sent, as one line without control characters.
+QString linhaLimpa(const std::string& texto, int maximo) {
+    QString linha = qt(texto);
+    for (QChar& c : linha)
+        if (c.category() == QChar::Other_Control) c = ' ';
+    return encurta(linha.simplified(), maximo);
+}
+
+Acontecimento::Tipo tipoDoTermo(TermoLido::Tipo tipo) {
+    switch (tipo) {
+        case TermoLido::ECOMETRO: return Acontecimento::ECOMETRO;
+        case TermoLido::ACAO: return Acontecimento::ACAO;
+        case TermoLido::ALUNO: return Acontecimento::ALUNO;
+        case TermoLido::INICIO_PARTIDA: return Acontecimento::INICIO;
+        case TermoLido::FIM_PARTIDA: return Acontecimento::FIM;
+        case TermoLido::DIZ: return Acontecimento::DIZ;
+        case TermoLido::TEXTO: break;
+    }
+    return Acontecimento::TEXTO;
+}
+
 // The address as people write it: IPv4 also when it came mapped into IPv6.
 QString textoEndereco(const QHostAddress& endereco, quint16 porta) {
     bool ipv4 = false;
@@ -43,10 +64,37 @@ SalaDeAula::SalaDeAula(QString pastaTurmas, Relogio relogio, QObject* pai)
 }
 
 bool SalaDeAula::mInicia(const QHostAddress& endereco, quint16 porta) {
-    registro.mAbre(pastaTurmas, relogio());
+    if (registro.mAbre(pastaTurmas, relogio())) mRele(registro.mLidas());
     if (servidor.mEscuta(endereco, porta)) return true;
     erro = servidor.mErro();
     return false;
+}
+
+void SalaDeAula::mRele(const std::vector<LinhaRegistro>& linhas) {
+    // Each connection of the log gets an id the server never gives.
+    std::map<QString, int> ids;
+    std::map<int, QDateTime> ultimaHora;
+    int proximo = 0;
+    for (const LinhaRegistro& linha : linhas) {
+        const Acontecimento& acontecimento = linha.acontecimento;
+        auto achado = ids.find(linha.endereco);
+        if (achado == ids.end() || acontecimento.tipo == Acontecimento::ENTRADA) {
+            const int id = --proximo;
+            achado = ids.insert_or_assign(linha.endereco, id).first;
+            modelo.mChegou(id, linha.endereco, acontecimento.hora);
+            if (linha.aluno != linha.endereco) modelo.mNomeia(id, linha.aluno);
+            ultimaHora[id] = acontecimento.hora;
+            if (acontecimento.tipo == Acontecimento::ENTRADA) continue;
+        }
+        modelo.mRegistra(achado->second, {acontecimento});
+        ultimaHora[achado->second] = acontecimento.hora;
+    }
+    // Whoever was still connected when the console closed left then.
+    for (const auto& [id, hora] : ultimaHora) {
+        const Aluno* aluno = modelo.mAluno(id);
+        if (aluno && aluno->mConectado())
+            modelo.mRegistra(id, {Acontecimento{Acontecimento::SAIDA, hora, 0, {}, "desconectou (console fechado)", {}, {}}});
+    }
 }
 
 void SalaDeAula::mChegou(int id, const QHostAddress& endereco, quint16 porta) {
@@ -79,20 +127,33 @@ void SalaDeAula::mLeu(int id, const std::vector<TermoLido>& termos) {
         const QString decodificado = qt(decodificadores[id].mDecodifica(texto));
         texto.clear();
         if (decodificado.isEmpty()) return;  // held back until the rest of a character comes
-        Acontecimento a{Acontecimento::TEXTO, agora, 0, {}, {}, encurta(decodificado, MAXIMO_TEXTO)};
+        Acontecimento a{Acontecimento::TEXTO, agora, 0, {}, {}, encurta(decodificado, MAXIMO_TEXTO),
+                        encurta(decodificado, MAXIMO_TEXTO)};
         a.descricao = "texto: " + emUmaLinha(encurta(decodificado, MAXIMO_DESCRICAO));
         acontecimentos.push_back(std::move(a));
     };
+    // The colour the game shows, followed through the terms.
+    const Aluno* aluno = modelo.mAluno(id);
+    std::optional<CorEcometro> cor = aluno ? aluno->cor : std::nullopt;
     for (const TermoLido& termo : termos) {
-        if (termo.tipo == TermoLido::TEXTO) {
+        const QString conteudo = linhaLimpa(termo.conteudo, termo.tipo == TermoLido::ALUNO ? MAXIMO_NOME : MAXIMO_TEXTO);
+        if (termo.tipo == TermoLido::TEXTO || (termo.tipo == TermoLido::ALUNO && conteudo.isEmpty())) {
             texto += termo.texto;
             continue;
         }
         fechaTexto();
-        const auto tipo = termo.tipo == TermoLido::ECOMETRO ? Acontecimento::ECOMETRO : Acontecimento::ACAO;
-        acontecimentos.push_back(Acontecimento{tipo, agora, termo.valor, encurta(qt(termo.evento), MAXIMO_DESCRICAO),
-                                               encurta(qt(termoEmPalavras(termo)), MAXIMO_DESCRICAO),
-                                               encurta(qt(termo.texto), MAXIMO_TEXTO)});
+        Acontecimento a{tipoDoTermo(termo.tipo), agora, termo.valor, encurta(qt(termo.evento), MAXIMO_DESCRICAO),
+                        emUmaLinha(encurta(qt(termoEmPalavras(termo)), MAXIMO_DESCRICAO)), conteudo,
+                        encurta(qt(termo.texto), MAXIMO_TEXTO)};
+        if (termo.tipo == TermoLido::ECOMETRO) {
+            cor = corDoTermo(termo.valor, cor);
+            a.evento = ModeloTurma::nomeCor(*cor);
+            a.descricao = QString("ecômetro %1 % (%2)").arg(termo.valor).arg(a.evento);
+        } else if (termo.tipo == TermoLido::FIM_PARTIDA) {
+            cor = corDoNome(termo.evento).value_or(corDoTermo(termo.valor, cor));
+            a.evento = ModeloTurma::nomeCor(*cor);
+        }
+        acontecimentos.push_back(std::move(a));
     }
     fechaTexto();
     mRegistra(id, acontecimentos);
@@ -100,7 +161,7 @@ void SalaDeAula::mLeu(int id, const std::vector<TermoLido>& termos) {
 
 void SalaDeAula::mSaiu(int id) {
     decodificadores.erase(id);
-    mRegistra(id, {Acontecimento{Acontecimento::SAIDA, relogio(), 0, {}, "desconectou", {}}});
+    mRegistra(id, {Acontecimento{Acontecimento::SAIDA, relogio(), 0, {}, "desconectou", {}, {}}});
 }
 
 void SalaDeAula::mRegistra(int id, const std::vector<Acontecimento>& acontecimentos) {
@@ -122,7 +183,7 @@ QByteArray SalaDeAula::bytesDaMensagem(const QString& mensagem) {
 Acontecimento SalaDeAula::mMensagem(const QString& mensagem) const {
     const QString linha = QString::fromUtf8(bytesDaMensagem(mensagem)).trimmed();
     return Acontecimento{Acontecimento::MENSAGEM, relogio(), 0, {},
-                         "mensagem do professor: " + encurta(linha, MAXIMO_DESCRICAO), encurta(linha, MAXIMO_TEXTO)};
+                         "mensagem do professor: " + encurta(linha, MAXIMO_DESCRICAO), encurta(linha, MAXIMO_TEXTO), {}};
 }
 
 bool SalaDeAula::mEnviaAoAluno(int id, const QString& mensagem) {

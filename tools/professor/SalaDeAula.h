@@ -26,13 +26,15 @@ public:
     using Relogio = std::function<QDateTime()>;
     static constexpr int MAXIMO_TEXTO = 2000;     // characters of a pupil's text kept and logged
     static constexpr int MAXIMO_DESCRICAO = 160;  // characters of it shown in a row
+    static constexpr int MAXIMO_NOME = 40;        // characters of a pupil's name
 
     // pastaTurmas: where the class log goes; relogio: the time of each entry.
     explicit SalaDeAula(QString pastaTurmas, Relogio relogio = &QDateTime::currentDateTime,
                         QObject* pai = nullptr);
 
-    // Opens the class log, then listens. False with mErro() when the port
-    // cannot be opened; a log that cannot be written only leaves mErroRegistro().
+    // Opens the day's class log and takes back the rows it holds (as pupils
+    // who left), then listens. False with mErro() when the port cannot be
+    // opened; a log that cannot be written only leaves mErroRegistro().
     bool mInicia(const QHostAddress& endereco, quint16 porta);
     QString mErro() const { return erro; }
     QString mErroRegistro() const { return registro.mErro(); }
@@ -51,6 +53,7 @@ public:
     static QByteArray bytesDaMensagem(const QString& mensagem);
 
 private:
+    void mRele(const std::vector<LinhaRegistro>& linhas);
     void mChegou(int id, const QHostAddress& endereco, quint16 porta);
     void mLeu(int id, const std::vector<TermoLido>& termos);
     void mSaiu(int id);

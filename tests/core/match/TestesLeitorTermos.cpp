@@ -1,6 +1,7 @@
 #include "core/match/LeitorTermos.h"
 
 #include "core/match/TermoEmPalavras.h"
+#include "core/match/TermosAluno.h"
 #include "core/match/TermosTutor.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +120,78 @@ TEST(LeitorTermos, EmPalavras) {
     EXPECT_EQ(termoEmPalavras(le({termoEcometro(70)})[0]), "ecômetro 70 % (verde)");
     EXPECT_EQ(termoEmPalavras(le({termoEcometro(12)})[0]), "ecômetro 12 % (vermelho)");
     EXPECT_EQ(termoEmPalavras(le({"oi"})[0]), "texto: oi");
+}
+
+// A named game's terms, as the game writes them, read back whole wherever
+// the bytes are cut; their strings come back with the escapes undone.
+TEST(LeitorTermos, TermosDoAlunoComAspasEBarras) {
+    const struct {
+        std::string bytes;
+        TermoLido::Tipo tipo;
+        std::string conteudo, evento;
+        int64_t valor;
+        std::string palavras;
+    } casos[] = {
+        {termoAluno("Ana Júlia"), TermoLido::ALUNO, "Ana Júlia", "", 0, "aluno: Ana Júlia"},
+        {termoAluno("O \"Zé\" \\o/"), TermoLido::ALUNO, "O \"Zé\" \\o/", "", 0, "aluno: O \"Zé\" \\o/"},
+        {termoInicioPartida("dp/fase1.txt", 4294967295u), TermoLido::INICIO_PARTIDA, "dp/fase1.txt", "", 4294967295,
+         "começou a partida da fase dp/fase1.txt"},
+        {termoFimPartida(66, ECOMETRO_VERDE), TermoLido::FIM_PARTIDA, "", "verde", 66, "terminou a partida: 66 % (verde)"},
+        {termoFimPartida(-3, ECOMETRO_VERMELHO), TermoLido::FIM_PARTIDA, "", "vermelho", -3,
+         "terminou a partida: -3 % (vermelho)"},
+        {termoDiz("acabou [o] lixo\\"), TermoLido::DIZ, "acabou [o] lixo\\", "", 0, "diz: acabou [o] lixo\\"},
+        {termoDiz(std::string(200, 'x')), TermoLido::DIZ, std::string(200, 'x'), "", 0, "diz: " + std::string(200, 'x')},
+    };
+    for (const auto& caso : casos) {
+        const std::string fluxo = "oi" + caso.bytes + termoEcometro(5);
+        for (std::size_t corte = 0; corte <= fluxo.size(); ++corte) {
+            const auto termos = semTexto(le({fluxo.substr(0, corte), fluxo.substr(corte)}));
+            ASSERT_EQ(termos.size(), 2u) << caso.bytes << " " << corte;
+            EXPECT_EQ(termos[0].tipo, caso.tipo);
+            EXPECT_EQ(termos[0].conteudo, caso.conteudo);
+            EXPECT_EQ(termos[0].evento, caso.evento);
+            EXPECT_EQ(termos[0].valor, caso.valor);
+            EXPECT_EQ(termos[0].texto, caso.bytes);
+            EXPECT_EQ(termoEmPalavras(termos[0]), caso.palavras);
+        }
+    }
+}
+
+TEST(LeitorTermos, TermosDoAlunoMalFormadosSaoTexto) {
+    for (const std::string quase : {
+             std::string("[aluno(Ana)]"),                 // no quotes
+             std::string("[aluno(\"Ana)]"),               // never closed
+             std::string("[aluno(\"Ana\")"),              // no bracket
+             std::string("[partida(meio,1,verde)]"),
+             std::string("[partida(inicio,fase1.txt,7)]"),
+             std::string("[partida(fim,70)]"),
+             std::string("[diz(\"") + std::string(LeitorTermos::MAIOR_TEXTO + 10, 'x') + "\")]",  // too long
+         }) {
+        const auto termos = le({quase});
+        EXPECT_TRUE(semTexto(termos).empty()) << quase;
+        EXPECT_EQ(bytesDe(termos), quase);
+    }
+}
+
+// A colour term comes when the colour changed: at a band's edge the
+// truncated reading fits two bands, and it is the one not shown before.
+TEST(CorDoTermo, NaBordaEAOutraCor) {
+    std::optional<CorEcometro> anterior;
+    const std::pair<int64_t, CorEcometro> leituras[] = {
+        {50, ECOMETRO_AMARELO}, {66, ECOMETRO_VERDE},     {50, ECOMETRO_AMARELO}, {33, ECOMETRO_VERMELHO},
+        {34, ECOMETRO_AMARELO}, {67, ECOMETRO_VERDE},     {66, ECOMETRO_AMARELO}, {10, ECOMETRO_VERMELHO},
+        {33, ECOMETRO_AMARELO}, {120, ECOMETRO_VERDE},    {-4, ECOMETRO_VERMELHO},
+    };
+    for (const auto& [percentual, cor] : leituras) {
+        EXPECT_EQ(nomeCorEcometro(corDoTermo(percentual, anterior)), std::string(nomeCorEcometro(cor))) << percentual;
+        anterior = cor;
+    }
+    // Without a colour before, the band of the whole percent.
+    EXPECT_EQ(corDoTermo(66, std::nullopt), ECOMETRO_AMARELO);
+    EXPECT_EQ(corDoTermo(33, std::nullopt), ECOMETRO_VERMELHO);
+    EXPECT_EQ(corDoTermo(33, ECOMETRO_VERDE), ECOMETRO_VERMELHO);
+    EXPECT_EQ(corDoNome("amarelo"), ECOMETRO_AMARELO);
+    EXPECT_EQ(corDoNome("azul"), std::nullopt);
 }
 
 }  // namespace
