@@ -1,9 +1,9 @@
 // The balance check without a window: the band statistics, the colour
 // counts and the verdict, the points per series, and real matches of a
 // tiny phase.
-#include "tools/editor/Equilibrio.h"
-#include "tools/editor/GraficoEquilibrio.h"
-#include "tools/editor/LinhaTempo.h"
+#include "editor/Equilibrio.h"
+#include "editor/GraficoEquilibrio.h"
+#include "editor/LinhaTempo.h"
 
 #include <gtest/gtest.h>
 

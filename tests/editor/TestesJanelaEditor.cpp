@@ -1,8 +1,8 @@
 // The editor's window driven as a teacher would: opening, editing from the
 // keyboard, the title, the close prompt (answered by a script instead of a
 // modal box), the warnings list, and the balance check with its cancel.
-#include "tools/editor/GraficoEquilibrio.h"
-#include "tools/editor/JanelaEditor.h"
+#include "editor/GraficoEquilibrio.h"
+#include "editor/JanelaEditor.h"
 
 #include <QApplication>
 #include <QChart>

@@ -1,6 +1,6 @@
 // The phase as the editor holds it: reading files good and bad, the edits
 // and where they leave the rows, the modified state, the warnings on rows.
-#include "tools/editor/ModeloFase.h"
+#include "editor/ModeloFase.h"
 
 #include <QFile>
 #include <QTemporaryDir>

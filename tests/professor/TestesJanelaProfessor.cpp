@@ -1,7 +1,7 @@
 // The teacher's window over a live session: choosing a pupil, writing from
 // the keyboard, the letters for a projector.
 #include "tests/professor/Turma.h"
-#include "tools/professor/JanelaProfessor.h"
+#include "professor/JanelaProfessor.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

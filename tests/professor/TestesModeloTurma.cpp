@@ -1,7 +1,7 @@
 // The pupils' model and a pupil's timeline without any network: the words
 // and colours of a row, and the bounds that keep a long class in memory.
-#include "tools/professor/ModeloLinhaTempo.h"
-#include "tools/professor/ModeloTurma.h"
+#include "professor/ModeloLinhaTempo.h"
+#include "professor/ModeloTurma.h"
 
 #include <QAbstractItemModelTester>
 #include <QBrush>

@@ -1,5 +1,5 @@
 // The console's command line, good and bad.
-#include "tools/professor/Opcoes.h"
+#include "professor/Opcoes.h"
 
 #include "tests/professor/ImprimeQt.h"
 

@@ -1,7 +1,7 @@
 // The class log's file: one a day, its fields as a Brazilian spreadsheet
 // reads them, read back when the console starts again, and a folder it
 // cannot use.
-#include "tools/professor/RegistroTurma.h"
+#include "professor/RegistroTurma.h"
 
 #include <QDir>
 #include <QFile>

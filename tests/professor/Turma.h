@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/match/TermosAluno.h"
-#include "tools/professor/SalaDeAula.h"
+#include "professor/SalaDeAula.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

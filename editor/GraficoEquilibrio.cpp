@@ -1,8 +1,8 @@
-#include "tools/editor/GraficoEquilibrio.h"
+#include "editor/GraficoEquilibrio.h"
 
 #include "core/data/Fase.h"
 #include "core/match/Relogio.h"
-#include "tools/editor/Estilo.h"
+#include "editor/Estilo.h"
 
 #include <QAreaSeries>
 #include <QChart>

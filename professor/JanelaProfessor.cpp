@@ -1,6 +1,6 @@
-#include "tools/professor/JanelaProfessor.h"
+#include "professor/JanelaProfessor.h"
 
-#include "tools/professor/RelatorioAula.h"
+#include "professor/RelatorioAula.h"
 
 #include <QAction>
 #include <QApplication>

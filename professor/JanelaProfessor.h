@@ -7,9 +7,9 @@
 // which the tests replace.
 #pragma once
 
-#include "tools/professor/FiltroTurma.h"
-#include "tools/professor/ModeloLinhaTempo.h"
-#include "tools/professor/SalaDeAula.h"
+#include "professor/FiltroTurma.h"
+#include "professor/ModeloLinhaTempo.h"
+#include "professor/SalaDeAula.h"
 
 #include <QMainWindow>
 

@@ -1,4 +1,4 @@
-#include "tools/professor/ModeloLinhaTempo.h"
+#include "professor/ModeloLinhaTempo.h"
 
 #include <QBrush>
 #include <QColor>

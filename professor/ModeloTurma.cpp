@@ -1,4 +1,4 @@
-#include "tools/professor/ModeloTurma.h"
+#include "professor/ModeloTurma.h"
 
 #include <QBrush>
 #include <QColor>

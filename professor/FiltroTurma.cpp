@@ -1,6 +1,6 @@
-#include "tools/professor/FiltroTurma.h"
+#include "professor/FiltroTurma.h"
 
-#include "tools/professor/ModeloTurma.h"
+#include "professor/ModeloTurma.h"
 
 FiltroTurma::FiltroTurma(ModeloTurma& turma, QObject* pai) : QSortFilterProxyModel(pai), turma(turma) {
     setSourceModel(&turma);

@@ -1,8 +1,8 @@
 // professor: the teacher's console. Listens for the pupils' games (port 6999
 // unless --porta says otherwise) and shows the whole class in one window.
 #include "app/TraducaoQt.h"
-#include "tools/professor/JanelaProfessor.h"
-#include "tools/professor/Opcoes.h"
+#include "professor/JanelaProfessor.h"
+#include "professor/Opcoes.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -2,7 +2,7 @@
 // Fases..." in the run directory; a phase file may be given as argument.
 #include "app/DiretorioUsuario.h"
 #include "app/TraducaoQt.h"
-#include "tools/editor/JanelaEditor.h"
+#include "editor/JanelaEditor.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "tools/editor/LinhaTempo.h"
+#include "editor/LinhaTempo.h"
 
-#include "tools/editor/Estilo.h"
-#include "tools/editor/ModeloFase.h"
+#include "editor/Estilo.h"
+#include "editor/ModeloFase.h"
 
 #include <QMouseEvent>
 #include <QPainter>

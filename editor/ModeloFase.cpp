@@ -1,6 +1,6 @@
-#include "tools/editor/ModeloFase.h"
+#include "editor/ModeloFase.h"
 
-#include "tools/editor/Estilo.h"
+#include "editor/Estilo.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,9 +4,9 @@
 // which the tests replace so that no modal box waits for an answer.
 #pragma once
 
-#include "tools/editor/Equilibrio.h"
-#include "tools/editor/ExecucaoEquilibrio.h"
-#include "tools/editor/ModeloFase.h"
+#include "editor/Equilibrio.h"
+#include "editor/ExecucaoEquilibrio.h"
+#include "editor/ModeloFase.h"
 
 #include <QMainWindow>
 

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "core/data/ArquivoFase.h"
-#include "tools/editor/Equilibrio.h"
+#include "editor/Equilibrio.h"
 #include "view/GraficoEcometro.h"
 
 #include <vector>

@@ -6,9 +6,9 @@
 #pragma once
 
 #include "core/data/TextoTutor.h"
-#include "tools/professor/ModeloTurma.h"
-#include "tools/professor/RegistroTurma.h"
-#include "tools/professor/ServidorTurma.h"
+#include "professor/ModeloTurma.h"
+#include "professor/RegistroTurma.h"
+#include "professor/ServidorTurma.h"
 
 #include <QDateTime>
 #include <QHostAddress>

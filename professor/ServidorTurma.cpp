@@ -1,4 +1,4 @@
-#include "tools/professor/ServidorTurma.h"
+#include "professor/ServidorTurma.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>

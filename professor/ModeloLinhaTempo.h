@@ -3,7 +3,7 @@
 // bounded), keeping what the view knows consistent with its own row count.
 #pragma once
 
-#include "tools/professor/ModeloTurma.h"
+#include "professor/ModeloTurma.h"
 
 #include <QAbstractTableModel>
 

@@ -1,7 +1,7 @@
-#include "tools/editor/DelegadoFase.h"
+#include "editor/DelegadoFase.h"
 
-#include "tools/editor/Estilo.h"
-#include "tools/editor/ModeloFase.h"
+#include "editor/Estilo.h"
+#include "editor/ModeloFase.h"
 
 #include <QApplication>
 #include <QComboBox>

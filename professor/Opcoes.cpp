@@ -1,4 +1,4 @@
-#include "tools/professor/Opcoes.h"
+#include "professor/Opcoes.h"
 
 std::optional<Opcoes> leOpcoes(const QStringList& argumentos, QString& erro) {
     Opcoes opcoes;

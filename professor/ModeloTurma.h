@@ -8,7 +8,7 @@
 #pragma once
 
 #include "core/match/Ecometro.h"
-#include "tools/professor/Acontecimento.h"
+#include "professor/Acontecimento.h"
 
 #include <QAbstractTableModel>
 #include <QDateTime>

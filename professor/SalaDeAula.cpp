@@ -1,4 +1,4 @@
-#include "tools/professor/SalaDeAula.h"
+#include "professor/SalaDeAula.h"
 
 #include "core/match/TermoEmPalavras.h"
 

@@ -1,12 +1,12 @@
 // Sections: the questions as dialogs; building the window (actions, menus,
 // the events pane, the balance pane, tab order); the file commands; the
 // event commands; the balance check; keeping the views up to date.
-#include "tools/editor/JanelaEditor.h"
+#include "editor/JanelaEditor.h"
 
-#include "tools/editor/DelegadoFase.h"
-#include "tools/editor/Estilo.h"
-#include "tools/editor/GraficoEquilibrio.h"
-#include "tools/editor/LinhaTempo.h"
+#include "editor/DelegadoFase.h"
+#include "editor/Estilo.h"
+#include "editor/GraficoEquilibrio.h"
+#include "editor/LinhaTempo.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "tools/professor/RelatorioAula.h"
+#include "professor/RelatorioAula.h"
 
-#include "tools/professor/ModeloTurma.h"
+#include "professor/ModeloTurma.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "tools/editor/ExecucaoEquilibrio.h"
+#include "editor/ExecucaoEquilibrio.h"
 
 ExecucaoEquilibrio::ExecucaoEquilibrio(QObject* dono) : QObject(dono) {
     relogio.setInterval(INTERVALO_MS);

@@ -3,7 +3,7 @@
 // the matches are done, reports the result there.
 #pragma once
 
-#include "tools/editor/Equilibrio.h"
+#include "editor/Equilibrio.h"
 
 #include <QObject>
 #include <QTimer>

@@ -8,7 +8,7 @@
 // as they come, so that nothing is lost when the console closes.
 #pragma once
 
-#include "tools/professor/Acontecimento.h"
+#include "professor/Acontecimento.h"
 
 #include <QFile>
 #include <QString>

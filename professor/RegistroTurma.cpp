@@ -1,4 +1,4 @@
-#include "tools/professor/RegistroTurma.h"
+#include "professor/RegistroTurma.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "tools/editor/Equilibrio.h"
+#include "editor/Equilibrio.h"
 
 #include "core/match/Cuidado.h"
 
