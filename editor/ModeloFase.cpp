@@ -172,19 +172,23 @@ bool ModeloFase::mMove(int linha, int destino) {
 }
 
 bool ModeloFase::mDefineTempo(int linha, int32_t tempo) {
-    if (!mLinhaValida(linha) || arquivo.pares[static_cast<std::size_t>(linha)].tempo == tempo)
-        return false;
-    const ParFase antes = arquivo.pares[static_cast<std::size_t>(linha)];
-    mEdita("mudança de tempo", [=, this] { mTrocaPar(linha, {tempo, antes.evento}); return linha; },
-           [=, this] { mTrocaPar(linha, antes); return linha; });
-    return true;
+    if (!mLinhaValida(linha)) return false;
+    ParFase par = arquivo.pares[static_cast<std::size_t>(linha)];
+    par.tempo = tempo;
+    return mDefinePar(linha, par, "mudança de tempo");
 }
 
 bool ModeloFase::mDefineEvento(int linha, int32_t evento) {
-    if (!mLinhaValida(linha) || arquivo.pares[static_cast<std::size_t>(linha)].evento == evento)
-        return false;
+    if (!mLinhaValida(linha)) return false;
+    ParFase par = arquivo.pares[static_cast<std::size_t>(linha)];
+    par.evento = evento;
+    return mDefinePar(linha, par, "mudança de evento");
+}
+
+bool ModeloFase::mDefinePar(int linha, ParFase par, const QString& texto) {
     const ParFase antes = arquivo.pares[static_cast<std::size_t>(linha)];
-    mEdita("mudança de evento", [=, this] { mTrocaPar(linha, {antes.tempo, evento}); return linha; },
+    if (par == antes) return false;
+    mEdita(texto, [=, this] { mTrocaPar(linha, par); return linha; },
            [=, this] { mTrocaPar(linha, antes); return linha; });
     return true;
 }

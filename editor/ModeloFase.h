@@ -87,6 +87,7 @@ private:
     void mRemoveAqui(int linha);
     void mMoveAqui(int linha, int destino);
     void mTrocaPar(int linha, ParFase par);
+    bool mDefinePar(int linha, ParFase par, const QString& texto);  // linha valid
     void mTrocaPares(std::vector<ParFase> pares);
 
     bool mLinhaValida(int linha) const { return linha >= 0 && linha < rowCount(); }

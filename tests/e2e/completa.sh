@@ -39,23 +39,19 @@ registro() { cat "$trabalho"/turmas/*.csv 2>/dev/null; }
 (cd "$trabalho" && exec ./qelp) &
 pid_qelp=$!
 tecla_ate_sumir "$(janela '^QELP$')" alt+s
-host=$(janela '^Configura Comunicação com Tutor$')
-sleep 0.3
-xdotool windowfocus --sync "$host"
-xdotool type 127.0.0.1
-tecla_ate_sumir "$host" Return
-portaDialogo=$(janela '^Número da Porta$')
-sleep 0.3
-xdotool windowfocus --sync "$portaDialogo"
-xdotool key --clearmodifiers ctrl+a
-xdotool type "$porta"
-tecla_ate_sumir "$portaDialogo" Return
-nome=$(janela '^Nome do Aluno$')
-sleep 0.3
-xdotool windowfocus --sync "$nome"
-xdotool key --clearmodifiers ctrl+a
-xdotool type "Ana Júlia"
-tecla_ate_sumir "$nome" Return
+# A text dialog answered: its text replaced by $2.
+responde() {
+  local dialogo
+  dialogo=$(janela "$1")
+  sleep 0.3
+  xdotool windowfocus --sync "$dialogo"
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type "$2"
+  tecla_ate_sumir "$dialogo" Return
+}
+responde '^Configura Comunicação com Tutor$' 127.0.0.1
+responde '^Número da Porta$' "$porta"
+responde '^Nome do Aluno$' "Ana Júlia"
 principal=$(janela '^QELP - Tarvelo 1\.0$')
 conversa=$(janela '^QELP - Conversa$')
 for _ in $(seq 50); do registro | grep -q ';Ana Júlia;.*;aluno;' && break; sleep 0.1; done
